@@ -111,6 +111,18 @@ public:
     bool RegisterNumber(LadderCell& cell, int number, int row, bool rebuild);
     static bool IsReservedOutput(std::string_view text);
 
+    // --- network analysis and instruction generation (Networks.cpp, ParallelBlock.cpp,
+    //     FunctionNetwork.cpp, Convert.cpp) ------------------------------------------------
+    // Runs the whole pipeline; 1 on success, 0 or less on failure (the error list says why).
+    int Convert();
+    static bool NeedsCondition(int kind);
+    static bool HasOutput(int kind);
+
+    // --- assembler, encodings and output files (Assembler.cpp, Encoders.cpp, CodeFile.cpp) --
+    int Assemble();
+    bool EmitCode(const CodeRecord& record);
+    static void ToUpperInPlace(std::string& text);
+
     // --- fields ---------------------------------------------------------------------------
     LadderProgram* program = nullptr;
 

@@ -154,7 +154,7 @@ TEST(LadderProgram, CommentsAreCutToTwentyBytesOnACharacterBoundary) {
     auto p = std::make_unique<LadderProgram>();
     p->SetComment(0, "abcdefghijklmnopqrstuvwxyz");
     EXPECT_EQ(p->CommentText(0), "abcdefghijklmnopqrst");
-    p->SetComment(1, "a" + Utf8ToGbk("一二三四五六七八九十"));
+    p->SetComment(1, Utf8ToGbk("a一二三四五六七八九十"));
     EXPECT_EQ(GbkToUtf8(p->CommentText(1)), "a一二三四五六七八九");
     EXPECT_EQ(p->rowComments[1][20], '\0');
 }

@@ -32,9 +32,12 @@ fuzz: deps
 		-DVELMORA_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+		[ -x "$$f" ] || continue; \
 		name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+		seeds=""; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
 		echo "== $$name for $(FUZZ_SECONDS) s"; \
-		$$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_DIR)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+		$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			$(FUZZ_DIR)/corpus/$$name $$seeds || exit 1; \
 	done
 
 bench: build

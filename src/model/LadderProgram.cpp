@@ -9,7 +9,7 @@ bool LadderProgram::InsertRows(int at, int n, Ui& ui) {
     if (at < 0 || n < 0 || at > rowCount) {
         return false;
     }
-    if (rowCount + n >= MaxRows) {
+    if (n >= MaxRows - rowCount) {
         ui.MessageBox("行数超出范围!");
         return false;
     }
@@ -26,7 +26,7 @@ bool LadderProgram::InsertRows(int at, int n, Ui& ui) {
 }
 
 void LadderProgram::DeleteRows(int at, int n) {
-    if (n <= 0 || at < 0 || at + n > rowCount) {
+    if (n <= 0 || at < 0 || n > rowCount - at) {
         return;
     }
     rowCount = static_cast<std::int16_t>(rowCount - n);

@@ -11,7 +11,8 @@ namespace velmora {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
-// Reads a whole file. Returns false when it cannot be opened or read.
+// Reads a whole regular file. Returns false, leaving bytes as they were, when the path is not a
+// regular file or cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 } // namespace velmora

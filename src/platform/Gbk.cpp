@@ -8,7 +8,32 @@ namespace velmora {
 
 namespace {
 
-std::string Convert(const char* to, const char* from, std::string_view in) {
+// Bytes of the character at text in a source that cannot be converted, at least 1.
+using SkipFunction = std::size_t (*)(const char* text, std::size_t left);
+
+std::size_t SkipUtf8(const char* text, std::size_t left) {
+    std::size_t n = 1;
+    while (n < left && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80 && n < 4) {
+        ++n;
+    }
+    return n;
+}
+
+// A lead byte with a byte from the trail range is one character even where it has no mapping
+// (user-defined areas); anything else is a single stray byte.
+std::size_t SkipGbk(const char* text, std::size_t left) {
+    const unsigned char lead = static_cast<unsigned char>(text[0]);
+    if (left >= 2 && lead >= 0x81 && lead <= 0xFE) {
+        const unsigned char trail = static_cast<unsigned char>(text[1]);
+        if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+            return 2;
+        }
+    }
+    return 1;
+}
+
+std::string Convert(const char* to, const char* from, SkipFunction skipCharacter,
+                    std::string_view in) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return std::string(in);
@@ -27,10 +52,12 @@ std::string Convert(const char* to, const char* from, std::string_view in) {
             if (errno == E2BIG) {
                 continue;
             }
-            // An invalid or truncated sequence: replace one byte and go on.
+            // A character that is invalid, truncated or has no equivalent: one '?' for it, and
+            // go on after it so the rest stays in step.
             out += '?';
-            ++src;
-            --srcLeft;
+            const std::size_t skip = skipCharacter(src, srcLeft);
+            src += skip;
+            srcLeft -= skip;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
@@ -40,9 +67,9 @@ std::string Convert(const char* to, const char* from, std::string_view in) {
 
 } // namespace
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert("UTF-8", "GBK", gbk); }
+std::string GbkToUtf8(std::string_view gbk) { return Convert("UTF-8", "GBK", SkipGbk, gbk); }
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8); }
+std::string Utf8ToGbk(std::string_view utf8) { return Convert("GBK", "UTF-8", SkipUtf8, utf8); }
 
 std::size_t GbkCutLength(std::string_view gbk, std::size_t maxBytes) {
     std::size_t i = 0;

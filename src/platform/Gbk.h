@@ -7,7 +7,7 @@
 namespace velmora {
 
 // Files and the model carry GBK bytes; everything shown or typed is UTF-8. These convert at
-// the edges. Bytes that do not convert are replaced by '?', so a damaged file still displays.
+// the edges. A character that does not convert becomes one '?', so a damaged file still displays.
 std::string GbkToUtf8(std::string_view gbk);
 std::string Utf8ToGbk(std::string_view utf8);
 

@@ -110,10 +110,16 @@ void PlaceBox(LadderProgram& program, const PendingBox& box, std::string_view ro
 } // namespace
 
 std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> rows) {
+    return LadderFromRows(std::vector<std::string_view>(rows.begin(), rows.end()));
+}
+
+std::unique_ptr<LadderProgram> LadderFromRows(const std::vector<std::string_view>& rowTexts) {
+    if (rowTexts.size() > static_cast<std::size_t>(LadderProgram::MaxRows)) {
+        Malformed(rowTexts.back(), "more rows than a ladder holds");
+    }
     auto program = std::make_unique<LadderProgram>();
-    program->rowCount = static_cast<std::int16_t>(rows.size());
+    program->rowCount = static_cast<std::int16_t>(rowTexts.size());
     std::vector<PendingBox> boxes;
-    std::vector<std::string_view> rowTexts(rows.begin(), rows.end());
 
     for (int r = 0; r < program->rowCount; ++r) {
         std::string_view text = rowTexts[static_cast<std::size_t>(r)];

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace velmora::testing {
 
@@ -17,10 +18,12 @@ namespace velmora::testing {
 //   .             empty cell
 //   (Y000.0)      coil;  (/Y000.0) inverted coil
 //   ...           horizontal lines up to the column of the next token, which lands in column 7
-//   #             a cell left as it is (covered by a box from a row above)
+//   #             a cell left as it is (one a box covers)
 //   [ADD 1 R0010 R0011 R0012]
 //                 a whole functional-instruction box with its name cell in this column: the
-//                 parameters fill the cells to its right, its lower rows the rows below
+//                 parameters fill the cells to its right, its lower rows the rows below. The
+//                 token takes one column like any other, so the box's other cells are written
+//                 as # in every row it covers; "_" leaves a parameter empty (number -1)
 //   +             suffix on any token: a vertical link on the cell's right edge ("X000.0+", ".+")
 //
 // A row that starts with "CODT" is a data-table row: "CODT 1 2 3 4 5 6 7 8" gives its eight
@@ -29,5 +32,7 @@ namespace velmora::testing {
 // Box parameter cells and contacts get number = the value after the letter (or of the constant).
 // Malformed pictures abort the test with a message.
 std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> rows);
+// The same from rows assembled at run time (a table of cases plus common rows, for instance).
+std::unique_ptr<LadderProgram> LadderFromRows(const std::vector<std::string_view>& rows);
 
 } // namespace velmora::testing

@@ -107,13 +107,13 @@ void PlaceBox(LadderProgram& program, const PendingBox& box, std::string_view ro
     }
 }
 
-} // namespace
-
-std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> rows) {
+std::unique_ptr<LadderProgram> LadderOf(const std::vector<std::string_view>& rowTexts) {
     auto program = std::make_unique<LadderProgram>();
-    program->rowCount = static_cast<std::int16_t>(rows.size());
+    if (rowTexts.size() > static_cast<std::size_t>(LadderProgram::MaxRows)) {
+        Malformed("", "more rows than a ladder holds");
+    }
+    program->rowCount = static_cast<std::int16_t>(rowTexts.size());
     std::vector<PendingBox> boxes;
-    std::vector<std::string_view> rowTexts(rows.begin(), rows.end());
 
     for (int r = 0; r < program->rowCount; ++r) {
         std::string_view text = rowTexts[static_cast<std::size_t>(r)];
@@ -201,6 +201,16 @@ std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> ro
         r = end;
     }
     return program;
+}
+
+} // namespace
+
+std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> rows) {
+    return LadderOf(std::vector<std::string_view>(rows.begin(), rows.end()));
+}
+
+std::unique_ptr<LadderProgram> Ladder(const std::vector<std::string>& rows) {
+    return LadderOf(std::vector<std::string_view>(rows.begin(), rows.end()));
 }
 
 } // namespace velmora::testing

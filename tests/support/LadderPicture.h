@@ -4,7 +4,9 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::testing {
 
@@ -29,5 +31,7 @@ namespace velmora::testing {
 // Box parameter cells and contacts get number = the value after the letter (or of the constant).
 // Malformed pictures abort the test with a message.
 std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> rows);
+// The same from rows built at run time.
+std::unique_ptr<LadderProgram> Ladder(const std::vector<std::string>& rows);
 
 } // namespace velmora::testing

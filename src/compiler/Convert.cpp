@@ -4,15 +4,13 @@
 namespace velmora {
 
 int LadderCompiler::Convert() {
-    // 1.
     if (!PreCheck()) {
         return -1;
     }
-    // 2.
     lineBuffer.clear();
     ClearLines();
 
-    // 3. Network by network.
+    // Network by network.
     int row = 0;
     while (row <= program->rowCount - 1 && errorCount == 0) {
         if (RowBlank(row, 0, CoilColumn)) {
@@ -47,7 +45,6 @@ int LadderCompiler::Convert() {
         row = end + 1;
     }
 
-    // 4, 5.
     if (errorCount == 0) {
         Assemble();
     }

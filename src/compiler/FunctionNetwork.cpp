@@ -72,13 +72,11 @@ void LadderCompiler::AppendParameter(std::string_view text) {
 }
 
 bool LadderCompiler::FunctionNetwork(int first, int last, int col) {
-    // 1, 2.
     const int kind = CellAt(first, col).code;
     if (kind == CellCode(Kind::END1, 0, 0)) {
         program->end1Row = static_cast<std::uint16_t>(first + 1);
     }
 
-    // 3.
     int width = 0;
     int height = 0;
     int inputs = 0;
@@ -86,7 +84,7 @@ bool LadderCompiler::FunctionNetwork(int first, int last, int col) {
     GetBoxInputs(static_cast<ElementCode>(kind), inputs);
     const bool out = HasOutput(kind);
 
-    // 4. The output column must match the box.
+    // The output column must match the box.
     const ElementCode c7 = CellAt(first, CoilColumn).code;
     const bool coil = c7 == Element::Coil || c7 == Element::InvertedCoil;
     if ((!out && c7 != Element::Line) || (out && !coil)) {
@@ -94,7 +92,7 @@ bool LadderCompiler::FunctionNetwork(int first, int last, int col) {
         return false;
     }
 
-    // 5. Input conditions.
+    // Input conditions.
     if (NeedsCondition(kind)) {
         if (inputs == 1 && first != last && LastLinkColumn(first, 0, col) != 0) {
             if (!ParallelBlock(first, last, 0, col)) {
@@ -109,7 +107,7 @@ bool LadderCompiler::FunctionNetwork(int first, int last, int col) {
         }
     }
 
-    // 6, 7. The box line: name, then each parameter after one blank. A parameter cell beyond
+    // The box line: name, then each parameter after one blank. A parameter cell beyond
     // the row counts as empty.
     lineBuffer.assign(CellAt(first, col).OperandText());
     for (int c = col + 1; c <= col + width - 1; ++c) {
@@ -124,7 +122,7 @@ bool LadderCompiler::FunctionNetwork(int first, int last, int col) {
         return false;
     }
 
-    // 8. Right of the box: lines in the first row, nothing in the other condition rows.
+    // Right of the box: lines in the first row, nothing in the other condition rows.
     for (int c = col + width; c <= CoilColumn - 1; ++c) {
         if (CellAt(first, c).code != Element::Line) {
             RecordError(0, 1008, first);
@@ -140,7 +138,6 @@ bool LadderCompiler::FunctionNetwork(int first, int last, int col) {
         }
     }
 
-    // 9.
     return out ? EmitCoils(first, last, true) : true;
 }
 

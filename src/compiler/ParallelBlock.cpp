@@ -20,19 +20,19 @@ constexpr int FilledWeight = 100;
 // --- the block ----------------------------------------------------------------------------
 
 bool LadderCompiler::ParallelBlock(int first, int last, int from, int to) {
-    // 1. Cut the block at its merge columns.
+    // Cut the block at its merge columns.
     if (!SplitColumns(first, last, from, to)) {
         RecordError(0, 1016, first);
         return false;
     }
-    // 2. Nested blocks rebuild the shared segments; this level keeps its own.
+    // Nested blocks rebuild the shared segments; this level keeps its own.
     SegmentCopy copy;
     copy.count = segmentCount;
     copy.list = segments;
     blockLast = last;
     blockFirst = first;
 
-    // 3. Segment by segment.
+    // Segment by segment; a segment's columns are segment.start to e.
     for (int s = 0; s < copy.count; ++s) {
         ColumnSegment &segment = copy.list[static_cast<std::size_t>(s)];
         if (segment.start >= CoilColumn) {
@@ -335,14 +335,14 @@ int LadderCompiler::NeedAndStk(const SegmentCopy &copy, int s) {
     const ColumnSegment next =
         hasNext ? copy.list[static_cast<std::size_t>(s + 1)] : ColumnSegment{};
 
-    // 1. The segment reaches into the block's last row.
+    // The segment reaches into the block's last row.
     for (int c = current.start; c <= current.end; ++c) {
         if (HasLink(blockLast - 1, c)) {
             return 1;
         }
     }
 
-    // 2. The row where a segment's right-edge link ends, not counting the empty rows above it.
+    // The row where a segment's right-edge link ends, not counting the empty rows above it.
     const auto endRowOf = [this](const ColumnSegment &segment) {
         int endRow = 0;
         int run = 0;
@@ -364,10 +364,10 @@ int LadderCompiler::NeedAndStk(const SegmentCopy &copy, int s) {
         nextEnd = blockLast;
     }
 
-    // 3.
     bool done = previousEnd == currentEnd && (!hasNext || currentEnd == nextEnd);
 
-    // 4.
+    // From the current segment's end row down: links crossing into it are not supported, and
+    // the rows the previous segment's link still joins are counted.
     int count = 0;
     for (int r = currentEnd; r <= blockLast - 1 && !done; ++r) {
         if (RowProfile(r + 1, current.start, current.end, false) != 0) {
@@ -389,7 +389,6 @@ int LadderCompiler::NeedAndStk(const SegmentCopy &copy, int s) {
         }
     }
 
-    // 5.
     return (previousEnd <= currentEnd || done || count == previousEnd - currentEnd) ? 1 : 0;
 }
 

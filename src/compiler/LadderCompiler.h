@@ -115,8 +115,57 @@ public:
     //     FunctionNetwork.cpp, Convert.cpp) ------------------------------------------------
     // Runs the whole pipeline; 1 on success, 0 or less on failure (the error list says why).
     int Convert();
+    // Both answer for an exact element code: a code with a row or column offset is not in their
+    // table, so it takes conditions and drives no coil.
     static bool NeedsCondition(int kind);
     static bool HasOutput(int kind);
+
+    // The segments of one block, kept by each level of the analysis because nested blocks
+    // rebuild the shared `segments`.
+    struct SegmentCopy {
+        std::int32_t count = 0;
+        std::array<ColumnSegment, MaxSegments> list{};
+    };
+    // blockFirst and blockLast, saved around a nested block.
+    struct BlockRows {
+        std::int32_t first = 0;
+        std::int32_t last = 0;
+    };
+
+    bool EmitLine(std::string_view text, int row);
+    void ClearLines();
+    bool EmitRelayLine(std::string_view mnemonic, const LadderCell& cell, int row);
+    // A cell read through GetRow; a column outside the row reads as an empty cell.
+    const LadderCell& CellAt(int row, int column) const;
+    bool HasLink(int row, int column) const;
+
+    bool RowBlank(int row, int from, int to) const;
+    int LastLinkColumn(int row, int from, int to) const;
+    // The kind (high byte) of the first box cell among cells 0 to 6, 0 when there is none.
+    int FindFunctionInRow(int row, int& column) const;
+    // The box column, -1 without a box, -2 after an error; end receives the network's last row.
+    int NetworkExtent(int start, int& end);
+    bool SeriesRow(int row, int from, int to, int kind);
+    bool AndSeries(int row, int from, int to);
+    bool BranchSeries(bool isOr, int row, int from, int to);
+    bool EmitCoils(int first, int last, bool fromBox);
+
+    bool ParallelBlock(int first, int last, int from, int to);
+    BlockRows SaveBlockRows() const;
+    void RestoreBlockRows(const BlockRows& saved);
+    bool SplitColumns(int first, int last, int from, int to);
+    int MergePoint(int first, int last, int col);
+    int BranchEnd(int& r, int last, ColumnSegment& segment, bool continuing, int s);
+    int NeedAndStk(const SegmentCopy& copy, int s);
+    int RowProfile(int row, int from, int to, bool strict);
+    int CountContacts(int row, int from, int to) const;
+    bool CheckNotAllLines(int row, int from, int to);
+    bool CheckOnlyFirstRow(int first, int last, int from, int to);
+
+    bool FunctionNetwork(int first, int last, int col);
+    bool TableNetwork(int first, int last);
+    void AppendParameter(std::string_view text);
+    bool CoilNetwork(int first, int last);
 
     // --- assembler, encodings and output files (Assembler.cpp, Encoders.cpp, CodeFile.cpp) --
     int Assemble();

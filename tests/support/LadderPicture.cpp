@@ -209,4 +209,8 @@ std::unique_ptr<LadderProgram> LadderFromRows(const std::vector<std::string_view
     return program;
 }
 
+std::unique_ptr<LadderProgram> Ladder(const std::vector<std::string>& rows) {
+    return LadderFromRows(std::vector<std::string_view>(rows.begin(), rows.end()));
+}
+
 } // namespace velmora::testing

@@ -34,5 +34,6 @@ namespace velmora::testing {
 std::unique_ptr<LadderProgram> Ladder(std::initializer_list<std::string_view> rows);
 // The same from rows assembled at run time (a table of cases plus common rows, for instance).
 std::unique_ptr<LadderProgram> LadderFromRows(const std::vector<std::string_view>& rows);
+std::unique_ptr<LadderProgram> Ladder(const std::vector<std::string>& rows);
 
 } // namespace velmora::testing

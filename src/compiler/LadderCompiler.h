@@ -57,7 +57,7 @@ struct CodeRecord {
 };
 
 struct CallRecord {
-    std::uint16_t number = 0;
+    std::int32_t number = 0; // label numbers are compared whole
     std::uint16_t step = 0;
     std::int32_t sourceRow = 0;
 };
@@ -168,9 +168,56 @@ public:
     bool CoilNetwork(int first, int last);
 
     // --- assembler, encodings and output files (Assembler.cpp, Encoders.cpp, CodeFile.cpp) --
+    static constexpr int MaxSftInstructions = 128;
+    static constexpr int FirstLevelSteps = 500; // the first level must end below this step
+    static constexpr int SubprogramNumbers = 100;
+
+    // One instruction-list line as the assembler reads it: blanks collapsed, upper case, split
+    // into words. Word 0 is the mnemonic; the row suffix is the last word; a word the line does
+    // not have reads as empty. The words point into the object, so it is not copied.
+    class AssemblyLine {
+    public:
+        AssemblyLine() = default;
+        AssemblyLine(const AssemblyLine&) = delete;
+        AssemblyLine& operator=(const AssemblyLine&) = delete;
+
+        // False for an empty line, which the assembler skips.
+        bool Read(std::string_view line);
+        std::string_view Word(std::size_t index) const {
+            return index < words.size() ? words[index] : std::string_view();
+        }
+        // The 0-based ladder row of the line: its row suffix minus one, -1 without a blank.
+        int Row() const { return row; }
+
+    private:
+        std::string text;
+        std::vector<std::string_view> words;
+        int row = -1;
+    };
+
+    // 1 when every line was read (the link pass may still have recorded an error), 0 when an
+    // error stopped the reading, -1 when a COM range or the executable range was violated.
     int Assemble();
     bool EmitCode(const CodeRecord& record);
     static void ToUpperInPlace(std::string& text);
+    // Index in the mnemonic table; 0 for a word that is not in it.
+    static int MnemonicOpcode(std::string_view word);
+    static std::uint8_t LetterCode(std::string_view text);
+    static std::uint16_t AddressWord(std::string_view text);
+    static std::uint8_t BitMask(std::string_view text);
+    // Numbers the record with the next step and stores it.
+    void MakeRecord(CodeRecord record);
+    void MakeNetworkEnd();
+    // Makes the records of one line (Encoders.cpp).
+    void Encode(int opcode, const AssemblyLine& line);
+    void LinkPass();
+    bool CheckNesting(int sp);
+    // The instruction-list text file: every line without its row number, ended by CR LF.
+    bool WriteInstructionText(std::string& file) const;
+    // The binary code file: the records, then the COD data words the terminator counts.
+    bool WriteBinaryCode(std::string& file) const;
+
+    int sftCount = 0; // SFT instructions assembled in this run
 
     // --- fields ---------------------------------------------------------------------------
     LadderProgram* program = nullptr;

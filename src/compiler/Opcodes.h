@@ -1,0 +1,68 @@
+#pragma once
+
+namespace velmora::op {
+
+// Instruction numbers of the code records: the index of each mnemonic in the assembler's table.
+// Spare13, Spare15 and NetworkEnd are placeholders whose table entries hold their digits.
+enum : int {
+    No,
+    Rd,
+    RdNot,
+    And,
+    AndNot,
+    WrtNot,
+    Wrt,
+    Or,
+    OrNot,
+    RdStk,
+    RdNotStk,
+    Get,
+    Reg,
+    Spare13,
+    AndStk,
+    Spare15,
+    OrStk,
+    End1,
+    End2,
+    Spe,
+    Com,
+    Come,
+    NetworkEnd,
+    Difu,
+    Difd,
+    Set,
+    Rst,
+    Jmpb,
+    Call,
+    Lbl,
+    Sp,
+    Comp,
+    Coin,
+    Tmr,
+    Ctr,
+    Movn,
+    Dec,
+    Cod,
+    Rot,
+    Dsch,
+    Add,
+    Sub,
+    Xmov,
+    Andf,
+    Orf,
+    Eor,
+    Not,
+    Sft,
+    Codt,
+    Tmrb,
+    Tmrc,
+    Callu,
+    Movb,
+    Movw,
+    Axctl,
+    Stop,
+};
+
+constexpr int Terminator = 0xFE;
+
+} // namespace velmora::op

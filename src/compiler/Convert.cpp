@@ -7,6 +7,18 @@ int LadderCompiler::Convert() {
     if (!PreCheck()) {
         return -1;
     }
+    GenerateInstructionList();
+    if (errorCount == 0) {
+        Assemble();
+    }
+    if (errorCount != 0) {
+        return 0;
+    }
+    program->lastStep = static_cast<std::uint16_t>(stepCount - 1);
+    return 1;
+}
+
+void LadderCompiler::GenerateInstructionList() {
     lineBuffer.clear();
     ClearLines();
 
@@ -44,15 +56,6 @@ int LadderCompiler::Convert() {
         }
         row = end + 1;
     }
-
-    if (errorCount == 0) {
-        Assemble();
-    }
-    if (errorCount != 0) {
-        return 0;
-    }
-    program->lastStep = static_cast<std::uint16_t>(stepCount - 1);
-    return 1;
 }
 
 bool LadderCompiler::CoilNetwork(int first, int last) {

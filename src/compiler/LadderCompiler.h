@@ -115,6 +115,9 @@ public:
     //     FunctionNetwork.cpp, Convert.cpp) ------------------------------------------------
     // Runs the whole pipeline; 1 on success, 0 or less on failure (the error list says why).
     int Convert();
+    // Walks the ladder network by network into the instruction list; the error list tells
+    // whether it succeeded.
+    void GenerateInstructionList();
     // Both answer for an exact element code: a code with a row or column offset is not in their
     // table, so it takes conditions and drives no coil.
     static bool NeedsCondition(int kind);

@@ -49,12 +49,29 @@ protected:
         return rows;
     }
 
-    Outcome Run(std::unique_ptr<LadderProgram> ladder) {
+    // The whole conversion, assembly included.
+    Outcome Run(std::unique_ptr<LadderProgram> ladder) { return Translate(std::move(ladder), true); }
+    Outcome Run(std::vector<std::string> rows) { return Run(Ladder(WithEnds(std::move(rows)))); }
+
+    // The checks and the instruction list only, for lines the assembler would refuse in this
+    // place (a subprogram before END2, more records than the code buffer holds).
+    Outcome Generate(std::vector<std::string> rows) {
+        return Translate(Ladder(WithEnds(std::move(rows))), false);
+    }
+
+    Outcome Translate(std::unique_ptr<LadderProgram> ladder, bool assemble) {
         program = std::move(ladder);
         compiler.program = program.get();
         compiler.errorCount = 0;
         Outcome outcome;
-        outcome.result = compiler.Convert();
+        if (assemble) {
+            outcome.result = compiler.Convert();
+        } else if (compiler.PreCheck()) {
+            compiler.GenerateInstructionList();
+            outcome.result = compiler.errorCount == 0 ? 1 : 0;
+        } else {
+            outcome.result = -1;
+        }
         outcome.lines = compiler.lines;
         if (compiler.errorCount > 0) {
             const ConvertError &last = compiler.errors[compiler.errorCount - 1u];
@@ -72,8 +89,6 @@ protected:
         }
         return outcome;
     }
-
-    Outcome Run(std::vector<std::string> rows) { return Run(Ladder(WithEnds(std::move(rows)))); }
 
     std::unique_ptr<LadderProgram> program;
     LadderCompiler compiler;

@@ -49,11 +49,11 @@ std::vector<std::string> EightLineRows(int rows) {
 }
 
 TEST_F(ConvertDriver, TheSixThousandthLineIsTheLast) {
-    const Outcome below = Run(EightLineRows(749)); // 5992 lines, END1 and END2 fit
+    const Outcome below = Generate(EightLineRows(749)); // 5992 lines, END1 and END2 fit
     EXPECT_EQ(below.code, 0);
     EXPECT_EQ(compiler.lines.size(), 5994u);
 
-    const Outcome full = Run(EightLineRows(750)); // 6000 lines, END1 is one too many
+    const Outcome full = Generate(EightLineRows(750)); // 6000 lines, END1 is one too many
     EXPECT_EQ(full.result, 0);
     EXPECT_EQ(full.code, 1004);
     EXPECT_EQ(full.row, 6001);

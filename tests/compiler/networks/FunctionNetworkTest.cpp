@@ -28,10 +28,13 @@ const FunctionInfo &InfoOf(std::string_view mnemonic) {
 std::vector<std::string> BoxPicture(const FunctionInfo &f, const std::string &parameters) {
     const int code = CellCode(f.kind, 0, 0);
     const bool conditions = LadderCompiler::NeedsCondition(code);
-    std::string box =
-        "[" + std::string(f.mnemonic) + (parameters.empty() ? "" : " ") + parameters + "]";
-    std::vector<std::string> rows = {(conditions ? "X000.0 " : ". ") + box + " ... " +
-                                     (LadderCompiler::HasOutput(code) ? "(R100.0)" : "--")};
+    std::string first = conditions ? "X000.0 [" : ". [";
+    first.append(f.mnemonic);
+    if (!parameters.empty()) {
+        first.append(" ").append(parameters);
+    }
+    first.append("] ... ").append(LadderCompiler::HasOutput(code) ? "(R100.0)" : "--");
+    std::vector<std::string> rows = {first};
     for (int r = 1; r < std::max(f.height, f.inputRows); ++r) {
         rows.push_back(conditions && r < f.inputRows ? "X000." + std::to_string(r) : "");
     }
@@ -92,7 +95,7 @@ TEST_F(FunctionNetworks, EveryBoxKindGivesItsNameAndParametersFromColumnTen) {
         if (LadderCompiler::HasOutput(code)) {
             expected.push_back(Line("WRT", "R100.0", 1));
         }
-        const Outcome outcome = Run(BoxPicture(f, c.parameters));
+        const Outcome outcome = Generate(BoxPicture(f, c.parameters));
         EXPECT_EQ(outcome.code, 0) << outcome.row;
         EXPECT_EQ(outcome.lines, expected);
     }
@@ -150,14 +153,14 @@ TEST_F(FunctionNetworks, BoxesWithoutConditionsIgnoreWhatStandsLeftOfThem) {
     };
     for (const auto &[box, line] : cases) {
         SCOPED_TRACE(box);
-        const Outcome outcome = Run({"X000.0 /X000.1 . " + box + " ... --"});
+        const Outcome outcome = Generate({"X000.0 /X000.1 . " + box + " ... --"});
         EXPECT_EQ(outcome.code, 0);
         EXPECT_EQ(outcome.lines, std::vector<std::string>{Bare(line, 1)});
     }
 }
 
 TEST_F(FunctionNetworks, DataTableGivesLinesOfFourValuesWithTheirOwnRows) {
-    const Outcome outcome = Run({
+    const Outcome outcome = Generate({
         "X000.0 [COD 1 4 R0010 R0012] ... (R100.0)",
         "X000.1",
         "CODT 1 2 3 4 5 6 7 8",

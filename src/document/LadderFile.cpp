@@ -169,7 +169,7 @@ bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram
             p += CellRecordSize;
         }
         if (con) {
-            program.SetComment(r, {});
+            program.SetComment(r, "");
         } else {
             program.SetComment(r, FieldText(p, CommentBytes));
             p += CommentBytes;

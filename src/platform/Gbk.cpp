@@ -91,7 +91,9 @@ std::string_view FieldText(const char* field, std::size_t width) {
 
 void SetField(char* field, std::size_t width, std::string_view text) {
     const std::size_t n = GbkCutLength(text, width);
-    std::memcpy(field, text.data(), n);
+    if (n > 0) {
+        std::memcpy(field, text.data(), n);
+    }
     std::memset(field + n, 0, width - n);
 }
 

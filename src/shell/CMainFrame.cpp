@@ -274,6 +274,7 @@ void CMainFrame::ConnectFrameCommands() {
         [this] { ShowPane(instructionBar, !PaneVisible(instructionBar)); }, {},
         [this] { return PaneVisible(instructionBar); });
     commands.Connect(Cmd::Convert, [this] { OnConvert(); });
+    commands.Connect(Cmd::AppExit, [this] { close(); });
     commands.Connect(
         Cmd::FileClose,
         [this] {

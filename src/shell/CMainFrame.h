@@ -46,7 +46,10 @@ public:
     OutputPanes& Panes() { return panes; }
 
     // The application's commands, asked after the frame's own.
-    void SetAppCommands(CommandMap* commands) { appCommands = commands; }
+    void SetAppCommands(CommandMap* commands) {
+        appCommands = commands;
+        UpdateCommandStates();
+    }
     CommandMap& Commands() { return commands; }
     QAction* Action(int id) const;
     // Enables, disables and checks every action as its handler says.

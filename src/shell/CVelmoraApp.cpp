@@ -194,11 +194,6 @@ void CVelmoraApp::ConnectCommands() {
     commands.Connect(Cmd::FileOpen, [this] { OnFileOpen(); });
     commands.Connect(Cmd::FilePrintSetup, [this] { OnPrintSetup(); });
     commands.Connect(Cmd::AppAbout, [this] { OnAppAbout(); });
-    commands.Connect(Cmd::AppExit, [this] {
-        if (frame) {
-            frame->close();
-        }
-    });
     for (std::size_t i = 0; i < RecentFileList::Size; ++i) {
         commands.Connect(
             Cmd::RecentFile1 + static_cast<int>(i), [this, i] { OnRecentFile(i); },

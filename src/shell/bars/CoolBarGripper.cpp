@@ -55,8 +55,9 @@ void CoolBarGripper::SetVertical(bool value) {
 }
 
 QSize CoolBarGripper::sizeHint() const {
-    return vertical ? QSize(Band, CoolBarCloseButton::Size + 8)
-                    : QSize(CoolBarCloseButton::Size + 8, Band);
+    const int band = std::max(Band, fontMetrics().height() + 3);
+    return vertical ? QSize(band, CoolBarCloseButton::Size + 8)
+                    : QSize(CoolBarCloseButton::Size + 8, band);
 }
 
 void CoolBarGripper::resizeEvent(QResizeEvent*) { PlaceButton(); }
@@ -79,39 +80,38 @@ void CoolBarGripper::paintEvent(QPaintEvent*) {
 
     const QString caption = parentWidget() ? parentWidget()->windowTitle() : QString();
     const QFontMetrics fm(font());
-    const int textRoom = caption.isEmpty() ? 0 : fm.horizontalAdvance(caption) + 8;
     const int length = vertical ? height() : width();
+    const int thickness = vertical ? width() : height();
     const int buttonEnd = CoolBarCloseButton::Size + 4;
 
-    // Coordinates along the band; a vertical band is drawn turned, reading upwards, so in both
-    // cases the close button sits at the far end.
-    int from = 2;
-    int to = length - buttonEnd;
-    p.save();
+    // The caption comes next to the close button, upright: down the band under the button when
+    // the band is vertical, from the left when it runs along the top. The grip lines take the
+    // rest of the band.
+    int from = vertical ? buttonEnd : 2;
+    int to = vertical ? length - 2 : length - buttonEnd;
+    p.setPen(pal.color(QPalette::WindowText));
     if (vertical) {
-        p.translate(0, height());
-        p.rotate(-90);
-    }
-    const int thickness = vertical ? width() : height();
-    if (textRoom > 0 && to - from > textRoom + 10) {
-        p.setPen(pal.color(QPalette::WindowText));
-        if (vertical) {
-            p.drawText(QRect(to - textRoom, 0, textRoom, thickness),
-                       Qt::AlignVCenter | Qt::AlignRight, caption);
-            to -= textRoom + 2;
-        } else {
+        const int step = fm.height();
+        if (!caption.isEmpty() && to - from > step * caption.size() + 10) {
+            for (const QChar c : caption) {
+                p.drawText(QRect(0, from, thickness, step), Qt::AlignCenter, QString(c));
+                from += step;
+            }
+            from += 3;
+        }
+    } else {
+        const int textRoom = fm.horizontalAdvance(caption) + 6;
+        if (!caption.isEmpty() && to - from > textRoom + 10) {
             p.drawText(QRect(from + 2, 0, textRoom, thickness), Qt::AlignVCenter | Qt::AlignLeft,
                        caption);
             from += textRoom + 2;
         }
     }
     const int first = (thickness - 2 * LineWidth - LineGap) / 2;
-    for (int i = 0; i < 2; ++i) {
-        const int y = first + i * (LineWidth + LineGap);
-        const QRect line(from, y, std::max(0, to - from), LineWidth);
-        if (line.width() <= 0) {
-            break;
-        }
+    for (int i = 0; i < 2 && to - from > 0; ++i) {
+        const int across = first + i * (LineWidth + LineGap);
+        const QRect line = vertical ? QRect(across, from, LineWidth, to - from)
+                                    : QRect(from, across, to - from, LineWidth);
         p.setPen(pal.color(QPalette::Light));
         p.drawLine(line.topLeft(), line.topRight());
         p.drawLine(line.topLeft(), line.bottomLeft());
@@ -119,7 +119,6 @@ void CoolBarGripper::paintEvent(QPaintEvent*) {
         p.drawLine(line.bottomLeft(), line.bottomRight());
         p.drawLine(line.topRight(), line.bottomRight());
     }
-    p.restore();
 }
 
 } // namespace velmora

@@ -14,22 +14,33 @@ bool SameSwitch(std::string_view a, std::string_view b) {
 }
 } // namespace
 
-ShellCommand ParseCommandLine(const std::vector<std::string>& arguments) {
+ShellCommand ParseCommandLine(const std::vector<std::string> &arguments) {
     using Action = ShellCommand::Action;
     ShellCommand command;
-    for (const std::string& argument : arguments) {
+    for (const std::string &argument : arguments) {
+        // A slash also begins every absolute path, so only the known switch names count as
+        // switches; other words after '-' are switches this program does not use.
         if (argument.size() > 1 && (argument[0] == '/' || argument[0] == '-')) {
             const std::string_view name = std::string_view(argument).substr(1);
             if (SameSwitch(name, "pt")) {
                 command.action = Action::PrintTo;
-            } else if (SameSwitch(name, "p")) {
-                command.action = Action::Print;
-            } else if (SameSwitch(name, "dde")) {
-                command.action = Action::DdeOpen;
-            } else if (SameSwitch(name, "Unregister") || SameSwitch(name, "unregserver")) {
-                command.action = Action::Unregister;
+                continue;
             }
-            continue;
+            if (SameSwitch(name, "p")) {
+                command.action = Action::Print;
+                continue;
+            }
+            if (SameSwitch(name, "dde")) {
+                command.action = Action::DdeOpen;
+                continue;
+            }
+            if (SameSwitch(name, "Unregister") || SameSwitch(name, "unregserver")) {
+                command.action = Action::Unregister;
+                continue;
+            }
+            if (argument[0] == '-') {
+                continue;
+            }
         }
         if (command.fileName.empty()) {
             command.fileName = argument;

@@ -14,8 +14,7 @@ constexpr CommandInfo Commands[] = {
     {Cmd::FileOpen, "打开(&O)...\tCtrl+O", "Ctrl+O", 128, "打开一个现有文档\n打开", O::App},
     {Cmd::FileClose, "关闭(&C)", "", 0, "关闭活动文档\n关闭", O::Frame},
     {Cmd::FileSave, "保存(&S)\tCtrl+S", "Ctrl+S", 128, "保存活动文档\n保存", O::Document},
-    {Cmd::FileSaveAs, "另存为(&A)...", "", 0, "将活动文档以一个新文件名保存\n另存为",
-     O::Document},
+    {Cmd::FileSaveAs, "另存为(&A)...", "", 0, "将活动文档以一个新文件名保存\n另存为", O::Document},
     {Cmd::ExportComments, "导出自定义注释(&E)...", "", 0, "导出自定义注释\n导出自定义注释",
      O::Document},
     {Cmd::ImportComments, "导入自定义注释(&I)...", "", 0, "导入自定义注释\n导入自定义注释",
@@ -37,8 +36,7 @@ constexpr CommandInfo Commands[] = {
      "剪切被选对象并将其置于剪贴板上\n剪切", O::View},
     {Cmd::EditCopy, "复制(&C)\tCtrl+C", "Ctrl+C|Ctrl+Ins", 128,
      "复制被选对象并将其置于剪贴板上\n复制", O::View},
-    {Cmd::EditPaste, "粘贴(&P)\tCtrl+V", "Ctrl+V|Shift+Ins", 128, "插入剪贴板内容\n粘贴",
-     O::View},
+    {Cmd::EditPaste, "粘贴(&P)\tCtrl+V", "Ctrl+V|Shift+Ins", 128, "插入剪贴板内容\n粘贴", O::View},
     {Cmd::EditComment, "修改注释(&M)\tCtrl+T", "Ctrl+T", 0, "修改注释\n修改注释", O::View},
     {Cmd::InsertRow, "插入行(&I)\tInsert", "Ins", 0, "插入行\n插入行", O::View},
     {Cmd::DeleteRow, "删除行(&D)\tCtrl+Del", "Ctrl+Del", 0, "删除行\n删除行", O::View},
@@ -74,29 +72,31 @@ constexpr CommandInfo Commands[] = {
     {Cmd::RecentFile1 + 3, "", "", 0, "打开该文档", O::App},
 };
 
-constexpr int File128Full[] = {Cmd::FileNew,       Cmd::FileOpen,
-                                            MenuSeparator,      Cmd::FilePrintSetup,
-                                            MenuSeparator,      RecentFilesPlaceholder,
-                                            MenuSeparator,      Cmd::AppExit};
+constexpr int File128Full[] = {Cmd::FileNew,        Cmd::FileOpen, MenuSeparator,
+                               Cmd::FilePrintSetup, MenuSeparator, RecentFilesPlaceholder,
+                               MenuSeparator,       Cmd::AppExit};
 constexpr int View128[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar};
 constexpr int Help[] = {Cmd::AppAbout};
 
-constexpr int File129[] = {
-    Cmd::FileNew,        Cmd::FileOpen,       Cmd::FileClose,        Cmd::FileSave,
-    Cmd::FileSaveAs,     MenuSeparator,       Cmd::ExportComments,   Cmd::ImportComments,
-    MenuSeparator,       Cmd::SaveLadderFile, Cmd::SaveBinaryFile,   Cmd::EditLadderInfo,
-    Cmd::OldLadderFile,  Cmd::SaveInstructionList, MenuSeparator,    Cmd::FilePrint,
-    Cmd::FilePrintPreview, Cmd::FilePrintSetup, MenuSeparator,       RecentFilesPlaceholder,
-    MenuSeparator,       Cmd::AppExit};
-constexpr int Edit129[] = {
-    Cmd::EditUndo,      MenuSeparator,  Cmd::SelectRows, Cmd::EditCut,
-    Cmd::EditCopy,      Cmd::EditPaste, Cmd::EditComment, MenuSeparator,
-    Cmd::InsertRow,     Cmd::DeleteRow, MenuSeparator,   Cmd::GotoLine,
-    Cmd::Find,          Cmd::Replace,   MenuSeparator,   Cmd::Convert};
-constexpr int View129[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar, MenuSeparator,
-                                        Cmd::ViewOutput, Cmd::ViewInstructionList};
+constexpr int File129[] = {Cmd::FileNew,          Cmd::FileOpen,
+                           Cmd::FileClose,        Cmd::FileSave,
+                           Cmd::FileSaveAs,       MenuSeparator,
+                           Cmd::ExportComments,   Cmd::ImportComments,
+                           MenuSeparator,         Cmd::SaveLadderFile,
+                           Cmd::SaveBinaryFile,   Cmd::EditLadderInfo,
+                           Cmd::OldLadderFile,    Cmd::SaveInstructionList,
+                           MenuSeparator,         Cmd::FilePrint,
+                           Cmd::FilePrintPreview, Cmd::FilePrintSetup,
+                           MenuSeparator,         RecentFilesPlaceholder,
+                           MenuSeparator,         Cmd::AppExit};
+constexpr int Edit129[] = {Cmd::EditUndo,  MenuSeparator,  Cmd::SelectRows,  Cmd::EditCut,
+                           Cmd::EditCopy,  Cmd::EditPaste, Cmd::EditComment, MenuSeparator,
+                           Cmd::InsertRow, Cmd::DeleteRow, MenuSeparator,    Cmd::GotoLine,
+                           Cmd::Find,      Cmd::Replace,   MenuSeparator,    Cmd::Convert};
+constexpr int View129[] = {Cmd::ViewToolbar, Cmd::ViewStatusBar, MenuSeparator, Cmd::ViewOutput,
+                           Cmd::ViewInstructionList};
 constexpr int Window129[] = {Cmd::WindowNew, Cmd::WindowCascade, Cmd::WindowTile,
-                                          Cmd::WindowArrange};
+                             Cmd::WindowArrange};
 
 constexpr MenuPopup Menu128[] = {
     {"文件(&F)", File128Full},
@@ -105,59 +105,68 @@ constexpr MenuPopup Menu128[] = {
 };
 
 constexpr MenuPopup Menu129[] = {
-    {"文件(&F)", File129},
-    {"编辑(&E)", Edit129},
-    {"查看(&V)", View129},
-    {"窗口(&W)", Window129},
-    {"帮助(&H)", Help},
+    {"文件(&F)", File129},   {"编辑(&E)", Edit129}, {"查看(&V)", View129},
+    {"窗口(&W)", Window129}, {"帮助(&H)", Help},
 };
 
-constexpr int Toolbar128[] = {
-    Cmd::FileNew,  Cmd::FileOpen, Cmd::FileSave, MenuSeparator, Cmd::EditCut, Cmd::EditCopy,
-    Cmd::EditPaste, MenuSeparator, Cmd::EditUndo, MenuSeparator, Cmd::Convert, Cmd::Find,
-    MenuSeparator, Cmd::FilePrint, MenuSeparator, Cmd::AppAbout};
+constexpr int Toolbar128[] = {Cmd::FileNew,  Cmd::FileOpen,  Cmd::FileSave,  MenuSeparator,
+                              Cmd::EditCut,  Cmd::EditCopy,  Cmd::EditPaste, MenuSeparator,
+                              Cmd::EditUndo, MenuSeparator,  Cmd::Convert,   Cmd::Find,
+                              MenuSeparator, Cmd::FilePrint, MenuSeparator,  Cmd::AppAbout};
 
-constexpr int Toolbar134[] = {
-    Cmd::OpenContact,   Cmd::ClosedContact,      MenuSeparator, Cmd::HorizontalLine,
-    Cmd::VerticalLine,  MenuSeparator,           Cmd::DeleteElement, Cmd::DeleteVerticalLine,
-    MenuSeparator,      Cmd::Coil,               Cmd::InvertedCoil, MenuSeparator,
-    Cmd::FunctionPicker};
+constexpr int Toolbar134[] = {Cmd::OpenContact,    Cmd::ClosedContact,      MenuSeparator,
+                              Cmd::HorizontalLine, Cmd::VerticalLine,       MenuSeparator,
+                              Cmd::DeleteElement,  Cmd::DeleteVerticalLine, MenuSeparator,
+                              Cmd::Coil,           Cmd::InvertedCoil,       MenuSeparator,
+                              Cmd::FunctionPicker};
 
 constexpr FunctionMenuItem Menu137[] = {
-    {32783, "CTR"},  {32785, "ROT"},   {32786, "COMP"}, {32788, "MOVN"},  {32793, "CALL"},
-    {32794, "SP"},   {32795, "SPE"},   {32790, "DSCH"}, {32792, "COIN"},  {32784, "TMR"},
-    {32798, "ADD"},  {32799, "SUB"},   {32800, "XMOV"}, {32801, "DEC"},   {32802, "COD"},
-    {32803, "DIFU"}, {32804, "DIFD"},  {32805, "EOR"},  {32806, "ANDF"},  {32807, "ORF"},
-    {32808, "NOT"},  {32809, "JMPB"},  {32810, "LBL"},  {32811, "RST"},   {32812, "SET"},
-    {32813, "SFT"},  {32814, "COM"},   {32815, "COME"}, {32816, "TMRB"},  {32817, "TMRC"},
+    {32783, "CTR"},   {32785, "ROT"},  {32786, "COMP"}, {32788, "MOVN"},  {32793, "CALL"},
+    {32794, "SP"},    {32795, "SPE"},  {32790, "DSCH"}, {32792, "COIN"},  {32784, "TMR"},
+    {32798, "ADD"},   {32799, "SUB"},  {32800, "XMOV"}, {32801, "DEC"},   {32802, "COD"},
+    {32803, "DIFU"},  {32804, "DIFD"}, {32805, "EOR"},  {32806, "ANDF"},  {32807, "ORF"},
+    {32808, "NOT"},   {32809, "JMPB"}, {32810, "LBL"},  {32811, "RST"},   {32812, "SET"},
+    {32813, "SFT"},   {32814, "COM"},  {32815, "COME"}, {32816, "TMRB"},  {32817, "TMRC"},
     {32818, "CALLU"}, {32819, "MOVB"}, {32820, "MOVW"}, {32829, "AXCTL"}, {32796, "END1"},
     {32797, "END2"},
 };
 
 } // namespace
 
-std::span<const CommandInfo> CommandTable() { return Commands; }
+std::span<const CommandInfo> CommandTable() {
+    return Commands;
+}
 
-const CommandInfo* FindCommand(int id) {
+const CommandInfo *FindCommand(int id) {
     const auto it = std::find_if(std::begin(Commands), std::end(Commands),
-                                 [id](const CommandInfo& c) { return c.id == id; });
+                                 [id](const CommandInfo &c) { return c.id == id; });
     return it == std::end(Commands) ? nullptr : &*it;
 }
 
-std::string_view PromptOf(const CommandInfo& command) {
+std::string_view PromptOf(const CommandInfo &command) {
     return command.text.substr(0, command.text.find('\n'));
 }
 
-std::string_view TooltipOf(const CommandInfo& command) {
+std::string_view TooltipOf(const CommandInfo &command) {
     const std::size_t newline = command.text.find('\n');
     return newline == std::string_view::npos ? std::string_view{}
                                              : command.text.substr(newline + 1);
 }
 
-std::span<const MenuPopup> NoDocumentMenu() { return Menu128; }
-std::span<const MenuPopup> DocumentMenu() { return Menu129; }
-std::span<const int> StandardToolbar() { return Toolbar128; }
-std::span<const int> ElementToolbar() { return Toolbar134; }
-std::span<const FunctionMenuItem> FunctionMenu() { return Menu137; }
+std::span<const MenuPopup> NoDocumentMenu() {
+    return Menu128;
+}
+std::span<const MenuPopup> DocumentMenu() {
+    return Menu129;
+}
+std::span<const int> StandardToolbar() {
+    return Toolbar128;
+}
+std::span<const int> ElementToolbar() {
+    return Toolbar134;
+}
+std::span<const FunctionMenuItem> FunctionMenu() {
+    return Menu137;
+}
 
 } // namespace velmora

@@ -73,11 +73,11 @@ struct CommandInfo {
 };
 
 std::span<const CommandInfo> CommandTable();
-const CommandInfo* FindCommand(int id);
+const CommandInfo *FindCommand(int id);
 
 // The status-bar prompt and the tooltip of a command's string-table text.
-std::string_view PromptOf(const CommandInfo& command);
-std::string_view TooltipOf(const CommandInfo& command);
+std::string_view PromptOf(const CommandInfo &command);
+std::string_view TooltipOf(const CommandInfo &command);
 
 // Menus and toolbars as lists of ids; 0 is a separator.
 constexpr int MenuSeparator = 0;

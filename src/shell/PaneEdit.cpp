@@ -20,7 +20,7 @@ QFont PaneFont() {
     return font;
 }
 
-PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget* parent)
+PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget *parent)
     : QPlainTextEdit(parent), id(id) {
     setObjectName(QStringLiteral("edit%1").arg(id));
     setReadOnly(true);
@@ -28,8 +28,7 @@ PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(horizontalScroll ? NoWrap : WidgetWidth);
-    setHorizontalScrollBarPolicy(horizontalScroll ? Qt::ScrollBarAsNeeded
-                                                  : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontalScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     QPalette pal = palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         pal.setColor(group, QPalette::Base, Qt::white);
@@ -39,7 +38,7 @@ PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget* parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void PaneEdit::Mirror(const OutputPanes::Pane& pane) {
+void PaneEdit::Mirror(const OutputPanes::Pane &pane) {
     if (pane.text == shown) {
         return;
     }

@@ -6,6 +6,7 @@
 #include "shell/CommandLine.h"
 #include "shell/CommandTable.h"
 #include "shell/PaneEdit.h"
+#include "shell/QtUi.h"
 #include "shell/ShellDocument.h"
 #include "shell/bars/CCoolBar.h"
 #include "shell/bars/CoolBarGripper.h"
@@ -441,6 +442,14 @@ TEST(CommandLine, SwitchesAndTheirArguments) {
         EXPECT_EQ(command.fileName, c.file) << ::testing::PrintToString(c.args);
         EXPECT_EQ(command.printerName, c.printer) << ::testing::PrintToString(c.args);
     }
+}
+
+TEST(FileDialogFilters, ShowTheNameAndFilterByThePatterns) {
+    EXPECT_EQ(
+        NameFilters("PLC梯图文件 (*.grp)|*.plf;*.grp|备份文件 (*.bak)|*.bak|所有文件(*.*)|*.*||"),
+        (QStringList{"PLC梯图文件 (*.grp) (*.plf *.grp)", "备份文件 (*.bak) (*.bak)",
+                     "所有文件(*.*) (*)"}));
+    EXPECT_TRUE(NameFilters("").isEmpty());
 }
 
 TEST(CommandTable, EveryMenuAndToolbarIdHasARow) {

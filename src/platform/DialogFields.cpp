@@ -8,12 +8,10 @@ namespace velmora {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Digits with an optional sign and surrounding blanks; the value without the sign's effect.
-std::optional<unsigned long long> ParseMagnitude(std::string_view text, bool &negative) {
+std::optional<unsigned long long> ParseMagnitude(std::string_view text, bool& negative) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) {
         ++i;
@@ -58,10 +56,10 @@ template <class OnChar> bool ForEachGbkChar(std::string_view utf8, OnChar onChar
         if (width > utf8.size() - i) {
             width = utf8.size() - i;
         }
-        char *src = const_cast<char *>(utf8.data() + i);
+        char* src = const_cast<char*>(utf8.data() + i);
         std::size_t srcLeft = width;
         char out[8];
-        char *dst = out;
+        char* dst = out;
         std::size_t dstLeft = sizeof out;
         const bool ok = iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1) &&
                         srcLeft == 0;
@@ -99,13 +97,9 @@ std::optional<unsigned> ParseUnsignedField(std::string_view text) {
     return static_cast<unsigned>(*magnitude);
 }
 
-std::string NotIntegerMessage() {
-    return "请键入一个整数。";
-}
+std::string NotIntegerMessage() { return "请键入一个整数。"; }
 
-std::string NotPositiveIntegerMessage() {
-    return "“请填入一个正整数。”";
-}
+std::string NotPositiveIntegerMessage() { return "“请填入一个正整数。”"; }
 
 std::string RangeMessage(long long min, long long max) {
     return "“请填入一个在" + std::to_string(min) + "和" + std::to_string(max) + "之间的整数。”";

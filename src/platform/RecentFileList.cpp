@@ -5,12 +5,10 @@
 namespace velmora {
 
 namespace {
-std::string Key(std::size_t index) {
-    return "File" + std::to_string(index + 1);
-}
+std::string Key(std::size_t index) { return "File" + std::to_string(index + 1); }
 } // namespace
 
-void RecentFileList::Load(const Profile &profile) {
+void RecentFileList::Load(const Profile& profile) {
     entries.clear();
     for (std::size_t i = 0; i < Size; ++i) {
         std::string path = profile.GetString(Section, Key(i));
@@ -20,7 +18,7 @@ void RecentFileList::Load(const Profile &profile) {
     }
 }
 
-void RecentFileList::Save(Profile &profile) const {
+void RecentFileList::Save(Profile& profile) const {
     for (std::size_t i = 0; i < Size; ++i) {
         if (i < entries.size()) {
             profile.SetString(Section, Key(i), entries[i]);
@@ -30,7 +28,7 @@ void RecentFileList::Save(Profile &profile) const {
     }
 }
 
-void RecentFileList::Add(const std::string &path) {
+void RecentFileList::Add(const std::string& path) {
     if (path.empty()) {
         return;
     }

@@ -13,17 +13,17 @@ namespace velmora {
 class RecentFileList {
 public:
     static constexpr std::size_t Size = 4;
-    static constexpr const char *Section = "Recent File List";
+    static constexpr const char* Section = "Recent File List";
 
-    void Load(const Profile &profile);
+    void Load(const Profile& profile);
     // Writes every slot; empty slots are removed from the profile.
-    void Save(Profile &profile) const;
+    void Save(Profile& profile) const;
 
     // Puts the path first, dropping an older entry of the same path and the oldest beyond Size.
-    void Add(const std::string &path);
+    void Add(const std::string& path);
     void Remove(std::size_t index);
 
-    const std::vector<std::string> &Entries() const { return entries; }
+    const std::vector<std::string>& Entries() const { return entries; }
 
 private:
     std::vector<std::string> entries;

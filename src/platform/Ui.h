@@ -32,33 +32,31 @@ public:
     virtual ~Ui() = default;
 
     // A modal message box captioned "Velmora" with an OK button.
-    virtual void MessageBox(const std::string &text) = 0;
+    virtual void MessageBox(const std::string& text) = 0;
 
     // A modal question with Yes, No and Cancel buttons.
-    virtual Answer AskYesNoCancel(const std::string &text) = 0;
+    virtual Answer AskYesNoCancel(const std::string& text) = 0;
 
     // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> FileDialog(const FileDialogRequest &) {
-        return std::nullopt;
-    }
+    virtual std::optional<std::string> FileDialog(const FileDialogRequest&) { return std::nullopt; }
 
     // Each dialog shows the data it is given and, on OK, writes the values back and returns
     // true; on cancel it returns false and leaves the data as it was.
-    virtual bool ItemSetDialog(ItemSetData &) { return false; }
-    virtual bool FuncDialog(FuncData &) { return false; }
-    virtual bool NoteDialog(NoteData &) { return false; }
-    virtual bool InsertLineDialog(InsertLineData &) { return false; }
-    virtual bool LadInfoDialog(LadInfoData &) { return false; }
-    virtual bool SelMulRowDialog(SelMulRowData &) { return false; }
-    virtual bool GotoLineDialog(GotoLineData &) { return false; }
+    virtual bool ItemSetDialog(ItemSetData&) { return false; }
+    virtual bool FuncDialog(FuncData&) { return false; }
+    virtual bool NoteDialog(NoteData&) { return false; }
+    virtual bool InsertLineDialog(InsertLineData&) { return false; }
+    virtual bool LadInfoDialog(LadInfoData&) { return false; }
+    virtual bool SelMulRowDialog(SelMulRowData&) { return false; }
+    virtual bool GotoLineDialog(GotoLineData&) { return false; }
 };
 
 // Stands in where no user is present (the command-line tool): message boxes go nowhere,
 // questions are answered No and every dialog is cancelled.
 class SilentUi : public Ui {
 public:
-    void MessageBox(const std::string &) override {}
-    Answer AskYesNoCancel(const std::string &) override { return Answer::No; }
+    void MessageBox(const std::string&) override {}
+    Answer AskYesNoCancel(const std::string&) override { return Answer::No; }
 };
 
 } // namespace velmora

@@ -7,15 +7,15 @@
 
 namespace velmora {
 
-CChildFrame::CChildFrame(ShellDocument &document, QWidget *view) : document(document) {
+CChildFrame::CChildFrame(ShellDocument& document, QWidget* view) : document(document) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
     setWindowIcon(QIcon());
 }
 
-std::vector<CommandMap *> CChildFrame::Route() {
-    std::vector<CommandMap *> route;
-    if (auto *view = dynamic_cast<CommandSource *>(widget())) {
+std::vector<CommandMap*> CChildFrame::Route() {
+    std::vector<CommandMap*> route;
+    if (auto* view = dynamic_cast<CommandSource*>(widget())) {
         route.push_back(&view->Commands());
     }
     route.push_back(&document.Commands());
@@ -30,7 +30,7 @@ void CChildFrame::ShowMaximized() {
     }
 }
 
-void CChildFrame::closeEvent(QCloseEvent *event) {
+void CChildFrame::closeEvent(QCloseEvent* event) {
     bool allowed = true;
     emit closeRequested(this, &allowed);
     if (allowed) {

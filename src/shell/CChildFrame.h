@@ -14,24 +14,24 @@ class ShellDocument;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    CChildFrame(ShellDocument &document, QWidget *view);
+    CChildFrame(ShellDocument& document, QWidget* view);
 
-    ShellDocument &Document() const { return document; }
-    CommandMap &Commands() { return commands; }
+    ShellDocument& Document() const { return document; }
+    CommandMap& Commands() { return commands; }
     // The maps a command is offered to before the main frame's, in order.
-    std::vector<CommandMap *> Route();
+    std::vector<CommandMap*> Route();
 
     void ShowMaximized();
 
 signals:
     // Emitted from closeEvent: the main frame decides whether the window may close.
-    void closeRequested(CChildFrame *frame, bool *allowed);
+    void closeRequested(CChildFrame* frame, bool* allowed);
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    ShellDocument &document;
+    ShellDocument& document;
     CommandMap commands;
 };
 

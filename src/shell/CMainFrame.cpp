@@ -36,11 +36,11 @@ QString Text(std::string_view s) {
 }
 
 // Whether a keyboard lock is on, from the keyboard LEDs the kernel exposes; off where none are.
-bool LockIsOn(const QString &name) {
+bool LockIsOn(const QString& name) {
     const QDir leds(QStringLiteral("/sys/class/leds"));
     const QStringList entries =
         leds.entryList({QStringLiteral("*::") + name}, QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
+    for (const QString& entry : entries) {
         QFile brightness(leds.filePath(entry + QStringLiteral("/brightness")));
         if (brightness.open(QIODevice::ReadOnly) && brightness.read(16).trimmed().toInt() > 0) {
             return true;
@@ -51,7 +51,7 @@ bool LockIsOn(const QString &name) {
 
 } // namespace
 
-CMainFrame::CMainFrame(Ui &ui, QWidget *parent) : QMainWindow(parent), ui(ui) {
+CMainFrame::CMainFrame(Ui& ui, QWidget* parent) : QMainWindow(parent), ui(ui) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(Text(AppText::FrameTitle));
     setWindowIcon(AppIcon());
@@ -75,12 +75,12 @@ CMainFrame::CMainFrame(Ui &ui, QWidget *parent) : QMainWindow(parent), ui(ui) {
     BuildMenus();
     ShowDocumentMenu(false);
 
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *) {
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
         ShowDocumentMenu(!Windows().empty());
         UpdateCommandStates();
     });
 
-    auto *idle = new QTimer(this);
+    auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, [this] {
         UpdateCommandStates();
         UpdateLockIndicators();
@@ -94,14 +94,14 @@ CMainFrame::~CMainFrame() {
     panes.onChange = nullptr;
     // The windows go first: their views may refer to their documents.
     closingAll = true;
-    for (CChildFrame *child : Windows()) {
+    for (CChildFrame* child : Windows()) {
         delete child;
     }
 }
 
 void CMainFrame::CreateActions() {
-    for (const CommandInfo &command : CommandTable()) {
-        auto *action = new QAction(this);
+    for (const CommandInfo& command : CommandTable()) {
+        auto* action = new QAction(this);
         action->setObjectName(QStringLiteral("cmd%1").arg(command.id));
         const QString text =
             command.menuText.empty() ? Text(TooltipOf(command)) : Text(command.menuText);
@@ -112,7 +112,7 @@ void CMainFrame::CreateActions() {
             action->setToolTip(Text(TooltipOf(command)));
         }
         QList<QKeySequence> keys;
-        for (const QString &key : Text(command.keys).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        for (const QString& key : Text(command.keys).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
             keys.append(QKeySequence(key.trimmed()));
         }
         action->setShortcuts(keys);
@@ -127,8 +127,8 @@ void CMainFrame::CreateActions() {
 
     functionMenu = new QMenu(this);
     functionMenu->setObjectName(QStringLiteral("menu137"));
-    for (const FunctionMenuItem &item : velmora::FunctionMenu()) {
-        auto *action = functionMenu->addAction(Text(item.name));
+    for (const FunctionMenuItem& item : velmora::FunctionMenu()) {
+        auto* action = functionMenu->addAction(Text(item.name));
         action->setObjectName(QStringLiteral("cmd%1").arg(item.id));
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
@@ -138,7 +138,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateToolBars() {
-    const auto fill = [this](QToolBar *bar, std::span<const int> ids) {
+    const auto fill = [this](QToolBar* bar, std::span<const int> ids) {
         for (int id : ids) {
             if (id == MenuSeparator) {
                 bar->addSeparator();
@@ -158,24 +158,24 @@ void CMainFrame::CreateToolBars() {
     fill(elementBar, ElementToolbar());
 
     // The functional-instruction button carries a drop-down arrow with the instruction menu.
-    if (auto *button =
-            qobject_cast<QToolButton *>(elementBar->widgetForAction(Action(Cmd::FunctionPicker)))) {
+    if (auto* button =
+            qobject_cast<QToolButton*>(elementBar->widgetForAction(Action(Cmd::FunctionPicker)))) {
         button->setPopupMode(QToolButton::MenuButtonPopup);
         button->setMenu(functionMenu);
     }
 }
 
 void CMainFrame::CreateStatusBar() {
-    QStatusBar *bar = statusBar();
+    QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     idleLabel = new QLabel(Text(AppText::Idle), bar);
     idleLabel->setObjectName(QStringLiteral("idle"));
     idleLabel->setIndent(3);
     bar->addWidget(idleLabel, 1);
-    const std::pair<int, const char *> indicators[] = {
+    const std::pair<int, const char*> indicators[] = {
         {59137, "大写"}, {59138, "数字"}, {59139, "滚动"}};
-    for (const auto &[id, text] : indicators) {
-        auto *label = new QLabel(QString::fromUtf8(text), bar);
+    for (const auto& [id, text] : indicators) {
+        auto* label = new QLabel(QString::fromUtf8(text), bar);
         label->setObjectName(QStringLiteral("indicator%1").arg(id));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
@@ -186,7 +186,7 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::UpdateLockIndicators() {
-    const char *leds[] = {"capslock", "numlock", "scrolllock"};
+    const char* leds[] = {"capslock", "numlock", "scrolllock"};
     for (std::size_t i = 0; i < lockIndicators.size(); ++i) {
         lockIndicators[i]->setEnabled(LockIsOn(QString::fromLatin1(leds[i])));
     }
@@ -219,7 +219,7 @@ void CMainFrame::CreatePanes() {
     resizeDocks({outputBar}, {outputBar->DefaultSize().height()}, Qt::Vertical);
     resizeDocks({instructionBar}, {instructionBar->DefaultSize().width()}, Qt::Horizontal);
 
-    for (CCoolBar *bar : {outputBar, commentBar, instructionBar}) {
+    for (CCoolBar* bar : {outputBar, commentBar, instructionBar}) {
         connect(bar, &CCoolBar::closeRequested, this, [this, bar] { ShowPane(bar, false); });
     }
     panes.onChange = [this] { MirrorPanes(); };
@@ -237,7 +237,7 @@ void CMainFrame::MirrorPanes() {
     }
 }
 
-void CMainFrame::ShowPane(CCoolBar *bar, bool show) {
+void CMainFrame::ShowPane(CCoolBar* bar, bool show) {
     if (bar == outputBar) {
         panes.SetOutputVisible(show);
     } else if (bar == instructionBar) {
@@ -248,7 +248,7 @@ void CMainFrame::ShowPane(CCoolBar *bar, bool show) {
     UpdateCommandStates();
 }
 
-bool CMainFrame::PaneVisible(const CCoolBar *bar) const {
+bool CMainFrame::PaneVisible(const CCoolBar* bar) const {
     if (bar == outputBar) {
         return panes.Output().visible;
     }
@@ -278,17 +278,21 @@ void CMainFrame::ConnectFrameCommands() {
     commands.Connect(
         Cmd::FileClose,
         [this] {
-            ShellDocument &document = ActiveChild()->Document();
+            ShellDocument& document = ActiveChild()->Document();
             if (!SaveModified(document)) {
                 return;
             }
             closingAll = true;
-            for (CChildFrame *child : Windows(&document)) {
+            for (CChildFrame* child : Windows(&document)) {
                 child->close();
             }
             closingAll = false;
         },
         hasChild);
+    commands.Connect(
+        Cmd::FileSave, [this] { SaveDocument(ActiveChild()->Document(), false); }, hasChild);
+    commands.Connect(
+        Cmd::FileSaveAs, [this] { SaveDocument(ActiveChild()->Document(), true); }, hasChild);
     commands.Connect(
         Cmd::WindowNew, [this] { AddWindow(ActiveChild()->Document()); }, hasChild);
     commands.Connect(
@@ -310,7 +314,7 @@ void CMainFrame::OnConvert() {
 void CMainFrame::ArrangeIcons() {
     // Minimized windows in a row along the bottom of the client area.
     int x = 0;
-    for (QMdiSubWindow *window : mdiArea->subWindowList()) {
+    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
         if (window->isMinimized()) {
             const QSize size = window->size();
             window->move(x, mdiArea->viewport()->height() - size.height());
@@ -320,18 +324,18 @@ void CMainFrame::ArrangeIcons() {
 }
 
 void CMainFrame::BuildMenus() {
-    for (QMenu *menu : noDocumentMenus) {
+    for (QMenu* menu : noDocumentMenus) {
         delete menu;
     }
-    for (QMenu *menu : documentMenus) {
+    for (QMenu* menu : documentMenus) {
         delete menu;
     }
     noDocumentMenus.clear();
     documentMenus.clear();
-    const auto build = [this](std::span<const MenuPopup> popups, std::vector<QMenu *> &menus,
+    const auto build = [this](std::span<const MenuPopup> popups, std::vector<QMenu*>& menus,
                               bool documentMenu) {
-        for (const MenuPopup &popup : popups) {
-            auto *menu = new QMenu(Text(popup.title), this);
+        for (const MenuPopup& popup : popups) {
+            auto* menu = new QMenu(Text(popup.title), this);
             FillMenu(menu, popup.items, documentMenu);
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
             menus.push_back(menu);
@@ -340,22 +344,22 @@ void CMainFrame::BuildMenus() {
     build(NoDocumentMenu(), noDocumentMenus, false);
     build(DocumentMenu(), documentMenus, true);
     menuBar()->clear();
-    for (QMenu *menu : documentMenuShown ? documentMenus : noDocumentMenus) {
+    for (QMenu* menu : documentMenuShown ? documentMenus : noDocumentMenus) {
         menuBar()->addMenu(menu);
     }
 }
 
-void CMainFrame::FillMenu(QMenu *menu, std::span<const int> items, bool documentMenu) {
+void CMainFrame::FillMenu(QMenu* menu, std::span<const int> items, bool documentMenu) {
     for (int id : items) {
         if (id == MenuSeparator) {
             menu->addSeparator();
         } else if (id == RecentFilesPlaceholder) {
             if (recentFiles.empty()) {
-                QAction *placeholder = menu->addAction(Text(RecentFilesPlaceholderText));
+                QAction* placeholder = menu->addAction(Text(RecentFilesPlaceholderText));
                 placeholder->setEnabled(false);
             }
             for (std::size_t i = 0; i < recentFiles.size(); ++i) {
-                QAction *action = Action(Cmd::RecentFile1 + static_cast<int>(i));
+                QAction* action = Action(Cmd::RecentFile1 + static_cast<int>(i));
                 const QString path = QString::fromUtf8(recentFiles[i].c_str());
                 action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
                     QFontMetrics(menu->font()).elidedText(path, Qt::ElideMiddle, 400)));
@@ -363,7 +367,7 @@ void CMainFrame::FillMenu(QMenu *menu, std::span<const int> items, bool document
             }
         } else if (id == Cmd::AppAbout && !documentMenu) {
             // Menu 128 names the About item differently; a twin action keeps both texts.
-            QAction *about = menu->addAction(Text(NoDocumentAboutText));
+            QAction* about = menu->addAction(Text(NoDocumentAboutText));
             about->setStatusTip(Action(id)->statusTip());
             connect(about, &QAction::triggered, this, [this] { RunCommand(Cmd::AppAbout); });
             connect(Action(id), &QAction::changed, about,
@@ -380,38 +384,38 @@ void CMainFrame::ShowDocumentMenu(bool show) {
     }
     documentMenuShown = show;
     menuBar()->clear();
-    for (QMenu *menu : show ? documentMenus : noDocumentMenus) {
+    for (QMenu* menu : show ? documentMenus : noDocumentMenus) {
         menuBar()->addMenu(menu);
     }
 }
 
-void CMainFrame::SetRecentFiles(const std::vector<std::string> &paths) {
+void CMainFrame::SetRecentFiles(const std::vector<std::string>& paths) {
     recentFiles = paths;
     BuildMenus();
 }
 
-QAction *CMainFrame::Action(int id) const {
+QAction* CMainFrame::Action(int id) const {
     const auto it = actions.find(id);
     return it == actions.end() ? nullptr : it->second;
 }
 
-const CommandMap::Entry *CMainFrame::Route(int id) const {
-    if (CChildFrame *child = ActiveChild()) {
-        for (CommandMap *map : child->Route()) {
-            if (const CommandMap::Entry *entry = map->Find(id)) {
+const CommandMap::Entry* CMainFrame::Route(int id) const {
+    if (CChildFrame* child = ActiveChild()) {
+        for (CommandMap* map : child->Route()) {
+            if (const CommandMap::Entry* entry = map->Find(id)) {
                 return entry;
             }
         }
     }
-    if (const CommandMap::Entry *entry = commands.Find(id)) {
+    if (const CommandMap::Entry* entry = commands.Find(id)) {
         return entry;
     }
     return appCommands ? appCommands->Find(id) : nullptr;
 }
 
 void CMainFrame::UpdateCommandStates() {
-    for (const auto &[id, action] : actions) {
-        const CommandMap::Entry *entry = Route(id);
+    for (const auto& [id, action] : actions) {
+        const CommandMap::Entry* entry = Route(id);
         action->setEnabled(entry && (!entry->enabled || entry->enabled()));
         const bool checkable = entry && entry->checked;
         action->setCheckable(checkable);
@@ -422,7 +426,7 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 bool CMainFrame::RunCommand(int id) {
-    const CommandMap::Entry *entry = Route(id);
+    const CommandMap::Entry* entry = Route(id);
     if (!entry || (entry->enabled && !entry->enabled())) {
         UpdateCommandStates();
         return false;
@@ -436,18 +440,18 @@ bool CMainFrame::RunCommand(int id) {
     return true;
 }
 
-CChildFrame *CMainFrame::AddDocument(std::unique_ptr<ShellDocument> document) {
-    ShellDocument &doc = *document;
+CChildFrame* CMainFrame::AddDocument(std::unique_ptr<ShellDocument> document) {
+    ShellDocument& doc = *document;
     documents.push_back(std::move(document));
     connect(&doc, &ShellDocument::TitleChanged, this, [this, &doc] { RetitleWindows(doc); });
     return AddWindow(doc);
 }
 
-CChildFrame *CMainFrame::AddWindow(ShellDocument &document) {
-    auto *child = new CChildFrame(document, document.CreateView());
+CChildFrame* CMainFrame::AddWindow(ShellDocument& document) {
+    auto* child = new CChildFrame(document, document.CreateView());
     mdiArea->addSubWindow(child);
     connect(child, &CChildFrame::closeRequested, this, &CMainFrame::OnChildCloseRequested);
-    ShellDocument *doc = &document;
+    ShellDocument* doc = &document;
     connect(child, &QObject::destroyed, this, [this, child, doc] { OnChildDestroyed(child, doc); });
     RetitleWindows(document);
     child->ShowMaximized();
@@ -456,10 +460,10 @@ CChildFrame *CMainFrame::AddWindow(ShellDocument &document) {
     return child;
 }
 
-void CMainFrame::RetitleWindows(const ShellDocument &document) {
-    const std::vector<CChildFrame *> windows = Windows(&document);
+void CMainFrame::RetitleWindows(const ShellDocument& document) {
+    const std::vector<CChildFrame*> windows = Windows(&document);
     int n = 0;
-    for (CChildFrame *child : windows) {
+    for (CChildFrame* child : windows) {
         ++n;
         child->setWindowTitle(windows.size() > 1
                                   ? QStringLiteral("%1:%2").arg(document.Title()).arg(n)
@@ -467,9 +471,9 @@ void CMainFrame::RetitleWindows(const ShellDocument &document) {
     }
 }
 
-ShellDocument *CMainFrame::FindDocument(const QString &path) const {
+ShellDocument* CMainFrame::FindDocument(const QString& path) const {
     const QString wanted = QFileInfo(path).absoluteFilePath();
-    for (const auto &document : documents) {
+    for (const auto& document : documents) {
         if (!document->PathName().isEmpty() &&
             QFileInfo(document->PathName()).absoluteFilePath() == wanted) {
             return document.get();
@@ -478,10 +482,10 @@ ShellDocument *CMainFrame::FindDocument(const QString &path) const {
     return nullptr;
 }
 
-void CMainFrame::ActivateDocument(ShellDocument &document) {
-    const std::vector<CChildFrame *> windows = Windows(&document);
+void CMainFrame::ActivateDocument(ShellDocument& document) {
+    const std::vector<CChildFrame*> windows = Windows(&document);
     if (!windows.empty()) {
-        CChildFrame *child = windows.front();
+        CChildFrame* child = windows.front();
         if (ActiveChild() && &ActiveChild()->Document() == &document) {
             child = ActiveChild();
         }
@@ -489,22 +493,22 @@ void CMainFrame::ActivateDocument(ShellDocument &document) {
     }
 }
 
-CChildFrame *CMainFrame::ActiveChild() const {
-    return qobject_cast<CChildFrame *>(mdiArea->currentSubWindow());
+CChildFrame* CMainFrame::ActiveChild() const {
+    return qobject_cast<CChildFrame*>(mdiArea->currentSubWindow());
 }
 
-std::vector<ShellDocument *> CMainFrame::Documents() const {
-    std::vector<ShellDocument *> result;
-    for (const auto &document : documents) {
+std::vector<ShellDocument*> CMainFrame::Documents() const {
+    std::vector<ShellDocument*> result;
+    for (const auto& document : documents) {
         result.push_back(document.get());
     }
     return result;
 }
 
-std::vector<CChildFrame *> CMainFrame::Windows(const ShellDocument *document) const {
-    std::vector<CChildFrame *> result;
-    for (QMdiSubWindow *window : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-        auto *child = qobject_cast<CChildFrame *>(window);
+std::vector<CChildFrame*> CMainFrame::Windows(const ShellDocument* document) const {
+    std::vector<CChildFrame*> result;
+    for (QMdiSubWindow* window : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        auto* child = qobject_cast<CChildFrame*>(window);
         if (child && (!document || &child->Document() == document)) {
             result.push_back(child);
         }
@@ -512,7 +516,7 @@ std::vector<CChildFrame *> CMainFrame::Windows(const ShellDocument *document) co
     return result;
 }
 
-bool CMainFrame::SaveModified(ShellDocument &document) {
+bool CMainFrame::SaveModified(ShellDocument& document) {
     if (!document.IsModified()) {
         return true;
     }
@@ -521,7 +525,7 @@ bool CMainFrame::SaveModified(ShellDocument &document) {
     prompt.replace(QStringLiteral("%1"), name);
     switch (ui.AskYesNoCancel(prompt.toStdString())) {
     case Ui::Answer::Yes:
-        return document.Save();
+        return SaveDocument(document, false);
     case Ui::Answer::No:
         return true;
     case Ui::Answer::Cancel:
@@ -530,21 +534,53 @@ bool CMainFrame::SaveModified(ShellDocument &document) {
     return false;
 }
 
+bool CMainFrame::SaveDocument(ShellDocument& document, bool askName) {
+    QString path = document.PathName();
+    if (askName || path.isEmpty()) {
+        FileDialogRequest request;
+        request.save = true;
+        request.defaultExtension = std::string(AppText::DocExtension.substr(1));
+        QString name = path.isEmpty() ? document.Title() : path;
+        if (QFileInfo(name).suffix().isEmpty()) {
+            name += Text(AppText::DocExtension);
+        }
+        request.initialFileName = QFile::encodeName(name).toStdString();
+        request.filter = std::string(AppText::SaveFilterName) + "|*" +
+                         std::string(AppText::DocExtension) + "|" +
+                         std::string(AppText::AllFilesFilterName) + "|*.*||";
+        request.hideReadOnly = true;
+        request.overwritePrompt = true;
+        const auto chosen = ui.FileDialog(request);
+        if (!chosen) {
+            return false;
+        }
+        path = QFile::decodeName(chosen->c_str());
+    }
+    if (!document.SaveToFile(path)) {
+        return false;
+    }
+    if (path != document.PathName()) {
+        document.SetPathName(path);
+        emit documentRenamed(path);
+    }
+    return true;
+}
+
 bool CMainFrame::CloseAllDocuments() {
-    for (ShellDocument *document : Documents()) {
+    for (ShellDocument* document : Documents()) {
         if (!SaveModified(*document)) {
             return false;
         }
     }
     closingAll = true;
-    for (CChildFrame *child : Windows()) {
+    for (CChildFrame* child : Windows()) {
         child->close();
     }
     closingAll = false;
     return true;
 }
 
-void CMainFrame::OnChildCloseRequested(CChildFrame *child, bool *allowed) {
+void CMainFrame::OnChildCloseRequested(CChildFrame* child, bool* allowed) {
     if (closingAll) {
         return;
     }
@@ -553,17 +589,17 @@ void CMainFrame::OnChildCloseRequested(CChildFrame *child, bool *allowed) {
     }
 }
 
-void CMainFrame::OnChildDestroyed(CChildFrame *child, ShellDocument *document) {
+void CMainFrame::OnChildDestroyed(CChildFrame* child, ShellDocument* document) {
     bool othersRemain = false;
-    for (QMdiSubWindow *window : mdiArea->subWindowList()) {
-        auto *other = qobject_cast<CChildFrame *>(window);
+    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
+        auto* other = qobject_cast<CChildFrame*>(window);
         if (other && other != child && &other->Document() == document) {
             othersRemain = true;
         }
     }
     if (!othersRemain) {
         const auto it = std::find_if(documents.begin(), documents.end(),
-                                     [document](const auto &d) { return d.get() == document; });
+                                     [document](const auto& d) { return d.get() == document; });
         if (it != documents.end()) {
             std::unique_ptr<ShellDocument> closing = std::move(*it);
             documents.erase(it);
@@ -576,7 +612,7 @@ void CMainFrame::OnChildDestroyed(CChildFrame *child, ShellDocument *document) {
     UpdateCommandStates();
 }
 
-void CMainFrame::closeEvent(QCloseEvent *event) {
+void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!CloseAllDocuments()) {
         event->ignore();
         return;
@@ -584,15 +620,15 @@ void CMainFrame::closeEvent(QCloseEvent *event) {
     QMainWindow::closeEvent(event);
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent *event) {
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();
     }
 }
 
-void CMainFrame::dropEvent(QDropEvent *event) {
+void CMainFrame::dropEvent(QDropEvent* event) {
     QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls()) {
+    for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
             paths.append(url.toLocalFile());
         }

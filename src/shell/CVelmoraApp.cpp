@@ -25,7 +25,7 @@ constexpr qint64 MaxHandOverBytes = 64 * 1024;
 constexpr int HandOverTimeoutMs = 2000;
 } // namespace
 
-CVelmoraApp::CVelmoraApp(Ui &ui, Profile &profile)
+CVelmoraApp::CVelmoraApp(Ui& ui, Profile& profile)
     : ui(ui), profile(profile), channelName(DefaultChannelName()) {
     ConnectCommands();
 }
@@ -36,18 +36,18 @@ QString CVelmoraApp::DefaultChannelName() {
     return QStringLiteral("velmora-%1").arg(static_cast<qulonglong>(getuid()));
 }
 
-QPrinter &CVelmoraApp::Printer() {
+QPrinter& CVelmoraApp::Printer() {
     if (!printer) {
         printer = std::make_unique<QPrinter>();
     }
     return *printer;
 }
 
-bool CVelmoraApp::InitInstance(const QStringList &arguments) {
+bool CVelmoraApp::InitInstance(const QStringList& arguments) {
     recentFiles.Load(profile);
 
     std::vector<std::string> args;
-    for (const QString &argument : arguments) {
+    for (const QString& argument : arguments) {
         args.push_back(argument.toStdString());
     }
     const ShellCommand command = ParseCommandLine(args);
@@ -62,8 +62,12 @@ bool CVelmoraApp::InitInstance(const QStringList &arguments) {
     frame = std::make_unique<CMainFrame>(ui);
     frame->SetAppCommands(&commands);
     RecentFilesChanged();
-    connect(frame.get(), &CMainFrame::filesDropped, this, [this](const QStringList &paths) {
-        for (const QString &path : paths) {
+    connect(frame.get(), &CMainFrame::documentRenamed, this, [this](const QString& path) {
+        recentFiles.Add(QFile::encodeName(path).toStdString());
+        RecentFilesChanged();
+    });
+    connect(frame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths) {
             OpenDocumentFile(path);
         }
     });
@@ -96,11 +100,9 @@ bool CVelmoraApp::InitInstance(const QStringList &arguments) {
     return true;
 }
 
-void CVelmoraApp::ExitInstance() {
-    recentFiles.Save(profile);
-}
+void CVelmoraApp::ExitInstance() { recentFiles.Save(profile); }
 
-bool CVelmoraApp::HandOver(const QString &path) const {
+bool CVelmoraApp::HandOver(const QString& path) const {
     QLocalSocket socket;
     socket.connectToServer(channelName);
     if (!socket.waitForConnected(HandOverTimeoutMs)) {
@@ -130,7 +132,7 @@ void CVelmoraApp::Listen() {
         }
     }
     connect(server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = server->nextPendingConnection()) {
+        while (QLocalSocket* socket = server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 if (socket->bytesAvailable() > MaxHandOverBytes) {
@@ -150,11 +152,11 @@ void CVelmoraApp::Listen() {
     });
 }
 
-ShellDocument *CVelmoraApp::OpenDocumentFile(const QString &path) {
+ShellDocument* CVelmoraApp::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    ShellDocument *result = nullptr;
+    ShellDocument* result = nullptr;
     if (documentFactory && frame) {
-        if (ShellDocument *open = frame->FindDocument(absolute)) {
+        if (ShellDocument* open = frame->FindDocument(absolute)) {
             frame->ActivateDocument(*open);
             result = open;
         } else {

@@ -27,53 +27,53 @@ class CVelmoraApp : public QObject {
 public:
     // Makes the document for a file (or a new, empty ladder when path is null); nothing when the
     // file could not be loaded, which the document has reported itself.
-    using DocumentFactory = std::function<std::unique_ptr<ShellDocument>(const QString *path)>;
+    using DocumentFactory = std::function<std::unique_ptr<ShellDocument>(const QString* path)>;
 
-    CVelmoraApp(Ui &ui, Profile &profile);
+    CVelmoraApp(Ui& ui, Profile& profile);
     ~CVelmoraApp() override;
 
     // The start-up sequence; false ends the program before its event loop runs (the command
     // line's action was carried out or failed, or the file went to a running instance).
-    bool InitInstance(const QStringList &arguments);
+    bool InitInstance(const QStringList& arguments);
     // Writes the recent-file list back to the profile.
     void ExitInstance();
 
     // Opens a file as a document, or activates its window when it is open already, and puts it
     // first in the recent-file list. Without a document factory only the list changes.
-    ShellDocument *OpenDocumentFile(const QString &path);
+    ShellDocument* OpenDocumentFile(const QString& path);
     // A new ladder titled PLCLad1, PLCLad2, …; false without a document factory.
     bool NewDocument();
     void SetDocumentFactory(DocumentFactory factory) { documentFactory = std::move(factory); }
 
-    CMainFrame *MainFrame() const { return frame.get(); }
-    RecentFileList &RecentFiles() { return recentFiles; }
-    CommandMap &Commands() { return commands; }
-    QPrinter &Printer();
+    CMainFrame* MainFrame() const { return frame.get(); }
+    RecentFileList& RecentFiles() { return recentFiles; }
+    CommandMap& Commands() { return commands; }
+    QPrinter& Printer();
     // The printer named by /pt while its print command runs; empty otherwise.
     QString PrintTarget() const { return printTarget; }
 
     // The local socket a running instance listens on for files handed over by /dde.
     static QString DefaultChannelName();
-    void SetChannelName(const QString &name) { channelName = name; }
+    void SetChannelName(const QString& name) { channelName = name; }
 
 private:
     void ConnectCommands();
     void RecentFilesChanged();
-    bool HandOver(const QString &path) const;
+    bool HandOver(const QString& path) const;
     void Listen();
     void OnFileOpen();
     void OnAppAbout();
     void OnPrintSetup();
     void OnRecentFile(std::size_t index);
 
-    Ui &ui;
-    Profile &profile;
+    Ui& ui;
+    Profile& profile;
     RecentFileList recentFiles;
     CommandMap commands;
     DocumentFactory documentFactory;
     std::unique_ptr<CMainFrame> frame;
     std::unique_ptr<QPrinter> printer;
-    QLocalServer *server = nullptr;
+    QLocalServer* server = nullptr;
     QString channelName;
     QString printTarget;
     int newDocumentCount = 0;

@@ -14,10 +14,10 @@ bool SameSwitch(std::string_view a, std::string_view b) {
 }
 } // namespace
 
-ShellCommand ParseCommandLine(const std::vector<std::string> &arguments) {
+ShellCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     using Action = ShellCommand::Action;
     ShellCommand command;
-    for (const std::string &argument : arguments) {
+    for (const std::string& argument : arguments) {
         // A slash also begins every absolute path, so only the known switch names count as
         // switches; other words after '-' are switches this program does not use.
         if (argument.size() > 1 && (argument[0] == '/' || argument[0] == '-')) {

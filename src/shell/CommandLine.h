@@ -20,6 +20,6 @@ struct ShellCommand {
     std::string portName;
 };
 
-ShellCommand ParseCommandLine(const std::vector<std::string> &arguments);
+ShellCommand ParseCommandLine(const std::vector<std::string>& arguments);
 
 } // namespace velmora

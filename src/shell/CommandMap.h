@@ -23,7 +23,7 @@ public:
     }
     void Disconnect(int id) { entries.erase(id); }
 
-    const Entry *Find(int id) const {
+    const Entry* Find(int id) const {
         const auto it = entries.find(id);
         return it == entries.end() ? nullptr : &it->second;
     }
@@ -36,7 +36,7 @@ private:
 class CommandSource {
 public:
     virtual ~CommandSource() = default;
-    virtual CommandMap &Commands() = 0;
+    virtual CommandMap& Commands() = 0;
 };
 
 } // namespace velmora

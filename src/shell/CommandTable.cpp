@@ -133,40 +133,28 @@ constexpr FunctionMenuItem Menu137[] = {
 
 } // namespace
 
-std::span<const CommandInfo> CommandTable() {
-    return Commands;
-}
+std::span<const CommandInfo> CommandTable() { return Commands; }
 
-const CommandInfo *FindCommand(int id) {
+const CommandInfo* FindCommand(int id) {
     const auto it = std::find_if(std::begin(Commands), std::end(Commands),
-                                 [id](const CommandInfo &c) { return c.id == id; });
+                                 [id](const CommandInfo& c) { return c.id == id; });
     return it == std::end(Commands) ? nullptr : &*it;
 }
 
-std::string_view PromptOf(const CommandInfo &command) {
+std::string_view PromptOf(const CommandInfo& command) {
     return command.text.substr(0, command.text.find('\n'));
 }
 
-std::string_view TooltipOf(const CommandInfo &command) {
+std::string_view TooltipOf(const CommandInfo& command) {
     const std::size_t newline = command.text.find('\n');
     return newline == std::string_view::npos ? std::string_view{}
                                              : command.text.substr(newline + 1);
 }
 
-std::span<const MenuPopup> NoDocumentMenu() {
-    return Menu128;
-}
-std::span<const MenuPopup> DocumentMenu() {
-    return Menu129;
-}
-std::span<const int> StandardToolbar() {
-    return Toolbar128;
-}
-std::span<const int> ElementToolbar() {
-    return Toolbar134;
-}
-std::span<const FunctionMenuItem> FunctionMenu() {
-    return Menu137;
-}
+std::span<const MenuPopup> NoDocumentMenu() { return Menu128; }
+std::span<const MenuPopup> DocumentMenu() { return Menu129; }
+std::span<const int> StandardToolbar() { return Toolbar128; }
+std::span<const int> ElementToolbar() { return Toolbar134; }
+std::span<const FunctionMenuItem> FunctionMenu() { return Menu137; }
 
 } // namespace velmora

@@ -73,11 +73,11 @@ struct CommandInfo {
 };
 
 std::span<const CommandInfo> CommandTable();
-const CommandInfo *FindCommand(int id);
+const CommandInfo* FindCommand(int id);
 
 // The status-bar prompt and the tooltip of a command's string-table text.
-std::string_view PromptOf(const CommandInfo &command);
-std::string_view TooltipOf(const CommandInfo &command);
+std::string_view PromptOf(const CommandInfo& command);
+std::string_view TooltipOf(const CommandInfo& command);
 
 // Menus and toolbars as lists of ids; 0 is a separator.
 constexpr int MenuSeparator = 0;
@@ -113,6 +113,7 @@ constexpr std::string_view FrameTitle = "梯图编辑器";
 constexpr std::string_view DocTypeName = "Ladder";
 constexpr std::string_view NewDocBaseName = "PLCLad";
 constexpr std::string_view SaveFilterName = "PLCLad 文件 (*.grp)";
+constexpr std::string_view AllFilesFilterName = "所有文件 (*.*)";
 constexpr std::string_view DocExtension = ".plf";
 constexpr std::string_view FileTypeId = "LadFile.Document";
 constexpr std::string_view FileTypeName = "Velmora Document";

@@ -11,7 +11,7 @@ namespace velmora {
 // with whatever an earlier conversion put there. `converted` is the document's flag that the file
 // commands test. Compiler is the document's LadderCompiler.
 template <class Compiler>
-void RunConvertCommand(Compiler &compiler, std::uint8_t &converted, OutputPanes &panes) {
+void RunConvertCommand(Compiler& compiler, std::uint8_t& converted, OutputPanes& panes) {
     panes.ClearOutput();
     panes.AppendOutputLine("Converting...");
     compiler.errorCount = 0;

@@ -20,7 +20,7 @@ QFont PaneFont() {
     return font;
 }
 
-PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget *parent)
+PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget* parent)
     : QPlainTextEdit(parent), id(id) {
     setObjectName(QStringLiteral("edit%1").arg(id));
     setReadOnly(true);
@@ -38,7 +38,7 @@ PaneEdit::PaneEdit(int id, bool horizontalScroll, QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void PaneEdit::Mirror(const OutputPanes::Pane &pane) {
+void PaneEdit::Mirror(const OutputPanes::Pane& pane) {
     if (pane.text == shown) {
         return;
     }

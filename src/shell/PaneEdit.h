@@ -14,10 +14,10 @@ namespace velmora {
 class PaneEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    PaneEdit(int id, bool horizontalScroll, QWidget *parent = nullptr);
+    PaneEdit(int id, bool horizontalScroll, QWidget* parent = nullptr);
 
     int Id() const { return id; }
-    void Mirror(const OutputPanes::Pane &pane);
+    void Mirror(const OutputPanes::Pane& pane);
 
     QSize sizeHint() const override { return {80, 40}; }
     // Small enough for the pane's own minimum size to rule.

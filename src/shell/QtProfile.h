@@ -10,16 +10,16 @@ namespace velmora {
 // Applications" and the application "Velmora"; sections are groups.
 class QtProfile : public Profile {
 public:
-    static constexpr const char *Organization = "Local AppWizard-Generated Applications";
-    static constexpr const char *Application = "Velmora";
+    static constexpr const char* Organization = "Local AppWizard-Generated Applications";
+    static constexpr const char* Application = "Velmora";
 
     QtProfile();
 
-    std::string GetString(const std::string &section, const std::string &key,
-                          const std::string &fallback = {}) const override;
-    void SetString(const std::string &section, const std::string &key,
-                   const std::string &value) override;
-    void Remove(const std::string &section, const std::string &key) override;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& fallback = {}) const override;
+    void SetString(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+    void Remove(const std::string& section, const std::string& key) override;
     void Sync() { settings.sync(); }
 
 private:

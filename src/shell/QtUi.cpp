@@ -19,11 +19,9 @@ namespace velmora {
 
 namespace {
 
-QWidget *Owner() {
-    return QApplication::activeWindow();
-}
+QWidget* Owner() { return QApplication::activeWindow(); }
 
-template <class Dialog, class Data> bool Run(Ui &ui, Data &data) {
+template <class Dialog, class Data> bool Run(Ui& ui, Data& data) {
     Dialog dialog(ui, Owner());
     dialog.Load(data);
     if (dialog.exec() != QDialog::Accepted) {
@@ -35,11 +33,11 @@ template <class Dialog, class Data> bool Run(Ui &ui, Data &data) {
 
 } // namespace
 
-QStringList NameFilters(const std::string &filter) {
+QStringList NameFilters(const std::string& filter) {
     QStringList result;
-    for (const FileFilter &choice : ParseFilterString(filter)) {
+    for (const FileFilter& choice : ParseFilterString(filter)) {
         QStringList patterns;
-        for (const std::string &pattern : choice.patterns) {
+        for (const std::string& pattern : choice.patterns) {
             // "*.*" means every file, with or without an extension.
             patterns.append(pattern == "*.*" ? QStringLiteral("*")
                                              : QString::fromStdString(pattern));
@@ -50,19 +48,19 @@ QStringList NameFilters(const std::string &filter) {
     return result;
 }
 
-void QtUi::MessageBox(const std::string &text) {
+void QtUi::MessageBox(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmora"), QString::fromStdString(text),
                     QMessageBox::NoButton, Owner());
     box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box.exec();
 }
 
-Ui::Answer QtUi::AskYesNoCancel(const std::string &text) {
+Ui::Answer QtUi::AskYesNoCancel(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Velmora"), QString::fromStdString(text),
                     QMessageBox::NoButton, Owner());
-    QPushButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    QPushButton* yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -72,7 +70,7 @@ Ui::Answer QtUi::AskYesNoCancel(const std::string &text) {
     return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
 
-std::optional<std::string> QtUi::FileDialog(const FileDialogRequest &request) {
+std::optional<std::string> QtUi::FileDialog(const FileDialogRequest& request) {
     QFileDialog dialog(Owner(), QString::fromStdString(request.title));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -92,26 +90,12 @@ std::optional<std::string> QtUi::FileDialog(const FileDialogRequest &request) {
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
-bool QtUi::ItemSetDialog(ItemSetData &data) {
-    return Run<ItemSetDlg>(*this, data);
-}
-bool QtUi::FuncDialog(FuncData &data) {
-    return Run<FuncDlg>(*this, data);
-}
-bool QtUi::NoteDialog(NoteData &data) {
-    return Run<NoteDlg>(*this, data);
-}
-bool QtUi::InsertLineDialog(InsertLineData &data) {
-    return Run<InsertLineDlg>(*this, data);
-}
-bool QtUi::LadInfoDialog(LadInfoData &data) {
-    return Run<LadInfoDlg>(*this, data);
-}
-bool QtUi::SelMulRowDialog(SelMulRowData &data) {
-    return Run<SelMulRowDlg>(*this, data);
-}
-bool QtUi::GotoLineDialog(GotoLineData &data) {
-    return Run<GotoLineDlg>(*this, data);
-}
+bool QtUi::ItemSetDialog(ItemSetData& data) { return Run<ItemSetDlg>(*this, data); }
+bool QtUi::FuncDialog(FuncData& data) { return Run<FuncDlg>(*this, data); }
+bool QtUi::NoteDialog(NoteData& data) { return Run<NoteDlg>(*this, data); }
+bool QtUi::InsertLineDialog(InsertLineData& data) { return Run<InsertLineDlg>(*this, data); }
+bool QtUi::LadInfoDialog(LadInfoData& data) { return Run<LadInfoDlg>(*this, data); }
+bool QtUi::SelMulRowDialog(SelMulRowData& data) { return Run<SelMulRowDlg>(*this, data); }
+bool QtUi::GotoLineDialog(GotoLineData& data) { return Run<GotoLineDlg>(*this, data); }
 
 } // namespace velmora

@@ -4,12 +4,12 @@
 
 namespace velmora {
 
-void ShellDocument::SetPathName(const QString &path) {
+void ShellDocument::SetPathName(const QString& path) {
     pathName = path;
     SetTitle(QFileInfo(path).fileName());
 }
 
-void ShellDocument::SetTitle(const QString &text) {
+void ShellDocument::SetTitle(const QString& text) {
     if (title != text) {
         title = text;
         emit TitleChanged();

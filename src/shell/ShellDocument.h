@@ -18,21 +18,20 @@ public:
     // The file the document was opened from or last saved to; empty for a new ladder.
     QString PathName() const { return pathName; }
     // Also titles the document with the file's name.
-    void SetPathName(const QString &path);
+    void SetPathName(const QString& path);
 
     QString Title() const { return title; }
-    void SetTitle(const QString &text);
+    void SetTitle(const QString& text);
 
     virtual bool IsModified() const = 0;
-    // The document's own save (asking for a name when it has none); false when cancelled or
-    // failed, which keeps the document open.
-    virtual bool Save() = 0;
+    // Writes the document to a file; false when that failed, which the document has reported.
+    virtual bool SaveToFile(const QString& path) = 0;
     // The widget shown in a new window on this document; the window takes ownership.
-    virtual QWidget *CreateView() = 0;
+    virtual QWidget* CreateView() = 0;
     // Called once, when the last window on the document closes, before it is destroyed.
     virtual void OnCloseDocument() {}
 
-    CommandMap &Commands() override { return commands; }
+    CommandMap& Commands() override { return commands; }
 
 signals:
     void TitleChanged();

@@ -21,14 +21,14 @@ struct Inks {
     QColor fill;
 };
 
-using Painter = std::function<void(QPainter &, const Inks &)>;
+using Painter = std::function<void(QPainter&, const Inks&)>;
 
 // Paints a picture drawn on a 16 x 16 grid into whatever size and scale is asked for.
 class PaintedIconEngine : public QIconEngine {
 public:
     PaintedIconEngine(Painter painter, QSizeF grid) : draw(std::move(painter)), grid(grid) {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         Inks inks{QColor(0x26, 0x32, 0x38), QColor(0x1e, 0x6f, 0xd9), Qt::white,
                   QColor(0xff, 0xd5, 0x4f)};
         if (mode == QIcon::Disabled) {
@@ -45,7 +45,7 @@ public:
         painter->restore();
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         QPixmap pm(size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
@@ -53,14 +53,14 @@ public:
         return pm;
     }
 
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
         QPixmap pm = pixmap(size * scale, mode, state);
         pm.setDevicePixelRatio(scale);
         return pm;
     }
 
-    QIconEngine *clone() const override { return new PaintedIconEngine(draw, grid); }
+    QIconEngine* clone() const override { return new PaintedIconEngine(draw, grid); }
 
 private:
     Painter draw;
@@ -71,11 +71,11 @@ QIcon Painted(Painter painter, QSizeF grid = QSizeF(16, 16)) {
     return QIcon(new PaintedIconEngine(std::move(painter), grid));
 }
 
-QPen Pen(const QColor &c, qreal w = 1.2) {
+QPen Pen(const QColor& c, qreal w = 1.2) {
     return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void Page(QPainter &p, const Inks &k, qreal x, qreal y, qreal w, qreal h) {
+void Page(QPainter& p, const Inks& k, qreal x, qreal y, qreal w, qreal h) {
     QPainterPath path;
     path.moveTo(x, y);
     path.lineTo(x + w - 3.5, y);
@@ -89,14 +89,14 @@ void Page(QPainter &p, const Inks &k, qreal x, qreal y, qreal w, qreal h) {
     p.drawPolyline(QPolygonF{{x + w - 3.5, y}, {x + w - 3.5, y + 3.5}, {x + w, y + 3.5}});
 }
 
-void DrawNew(QPainter &p, const Inks &k) {
+void DrawNew(QPainter& p, const Inks& k) {
     Page(p, k, 3, 1.5, 10, 13);
     p.setPen(Pen(k.accent, 1.4));
     p.drawLine(QPointF(11.5, 10), QPointF(11.5, 15));
     p.drawLine(QPointF(9, 12.5), QPointF(14, 12.5));
 }
 
-void DrawOpen(QPainter &p, const Inks &k) {
+void DrawOpen(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1));
     p.setBrush(k.fill.darker(115));
     p.drawPolygon(QPolygonF{{1.5, 3}, {6, 3}, {7.5, 4.5}, {13, 4.5}, {13, 13.5}, {1.5, 13.5}});
@@ -104,7 +104,7 @@ void DrawOpen(QPainter &p, const Inks &k) {
     p.drawPolygon(QPolygonF{{1.5, 13.5}, {4, 7}, {15, 7}, {13, 13.5}});
 }
 
-void DrawSave(QPainter &p, const Inks &k) {
+void DrawSave(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1));
     p.setBrush(k.accent);
     p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.5, 1.5);
@@ -116,7 +116,7 @@ void DrawSave(QPainter &p, const Inks &k) {
     p.drawLine(QPointF(9.5, 2.5), QPointF(9.5, 5.5));
 }
 
-void DrawCut(QPainter &p, const Inks &k) {
+void DrawCut(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1.3));
     p.drawLine(QPointF(4, 1.5), QPointF(10.5, 10.5));
     p.drawLine(QPointF(12, 1.5), QPointF(5.5, 10.5));
@@ -126,7 +126,7 @@ void DrawCut(QPainter &p, const Inks &k) {
     p.drawEllipse(QPointF(11.8, 12.3), 2.3, 2.3);
 }
 
-void DrawCopy(QPainter &p, const Inks &k) {
+void DrawCopy(QPainter& p, const Inks& k) {
     Page(p, k, 1.5, 1.5, 8.5, 10);
     Page(p, k, 6, 4.5, 8.5, 10);
     p.setPen(Pen(k.accent, 1));
@@ -135,7 +135,7 @@ void DrawCopy(QPainter &p, const Inks &k) {
     }
 }
 
-void DrawPaste(QPainter &p, const Inks &k) {
+void DrawPaste(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1));
     p.setBrush(k.fill.darker(120));
     p.drawRoundedRect(QRectF(1.5, 2.5, 10, 12), 1, 1);
@@ -144,7 +144,7 @@ void DrawPaste(QPainter &p, const Inks &k) {
     Page(p, k, 7, 6, 7.5, 8.5);
 }
 
-void DrawUndo(QPainter &p, const Inks &k) {
+void DrawUndo(QPainter& p, const Inks& k) {
     QPainterPath path;
     path.moveTo(3, 7);
     path.cubicTo(6, 2.5, 14, 3.5, 13.5, 10);
@@ -157,7 +157,7 @@ void DrawUndo(QPainter &p, const Inks &k) {
     p.drawPolygon(QPolygonF{{1.5, 3}, {2, 9}, {7.5, 7.5}});
 }
 
-void DrawConvert(QPainter &p, const Inks &k) {
+void DrawConvert(QPainter& p, const Inks& k) {
     // A ladder rung turning into instruction lines.
     p.setPen(Pen(k.ink, 1.2));
     p.drawLine(QPointF(1.5, 2), QPointF(1.5, 14));
@@ -174,7 +174,7 @@ void DrawConvert(QPainter &p, const Inks &k) {
     }
 }
 
-void DrawFind(QPainter &p, const Inks &k) {
+void DrawFind(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1.4));
     p.setBrush(k.paper);
     p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
@@ -182,7 +182,7 @@ void DrawFind(QPainter &p, const Inks &k) {
     p.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
 }
 
-void DrawPrint(QPainter &p, const Inks &k) {
+void DrawPrint(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1));
     p.setBrush(k.paper);
     p.drawRect(QRectF(4, 1.5, 8, 5));
@@ -194,7 +194,7 @@ void DrawPrint(QPainter &p, const Inks &k) {
     p.drawPoint(QPointF(12.5, 8));
 }
 
-void DrawAbout(QPainter &p, const Inks &k) {
+void DrawAbout(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.accent, 1));
     p.setBrush(k.accent);
     p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
@@ -209,7 +209,7 @@ void DrawAbout(QPainter &p, const Inks &k) {
 // Element pictures on a 16 x 15 grid, the wire at y = 7.5.
 constexpr qreal Wire = 7.5;
 
-void Contact(QPainter &p, const Inks &k, bool closed) {
+void Contact(QPainter& p, const Inks& k, bool closed) {
     p.setPen(Pen(k.ink, 1.3));
     p.drawLine(QPointF(0.5, Wire), QPointF(5.5, Wire));
     p.drawLine(QPointF(10.5, Wire), QPointF(15.5, Wire));
@@ -221,7 +221,7 @@ void Contact(QPainter &p, const Inks &k, bool closed) {
     }
 }
 
-void Coil(QPainter &p, const Inks &k, bool inverted) {
+void Coil(QPainter& p, const Inks& k, bool inverted) {
     p.setPen(Pen(k.ink, 1.3));
     p.drawLine(QPointF(0.5, Wire), QPointF(3.5, Wire));
     p.drawLine(QPointF(12.5, Wire), QPointF(15.5, Wire));
@@ -234,23 +234,23 @@ void Coil(QPainter &p, const Inks &k, bool inverted) {
     }
 }
 
-void HLine(QPainter &p, const Inks &k) {
+void HLine(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1.5));
     p.drawLine(QPointF(0.5, Wire), QPointF(15.5, Wire));
 }
 
-void VLine(QPainter &p, const Inks &k) {
+void VLine(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1.5));
     p.drawLine(QPointF(8, 0.5), QPointF(8, 14.5));
 }
 
-void Strike(QPainter &p, const Inks &) {
+void Strike(QPainter& p, const Inks&) {
     p.setPen(Pen(QColor(0xd3, 0x2f, 0x2f), 1.6));
     p.drawLine(QPointF(4, 3), QPointF(12, 12));
     p.drawLine(QPointF(12, 3), QPointF(4, 12));
 }
 
-void FunctionBox(QPainter &p, const Inks &k) {
+void FunctionBox(QPainter& p, const Inks& k) {
     p.setPen(Pen(k.ink, 1.2));
     p.setBrush(k.paper);
     p.drawLine(QPointF(0.5, Wire), QPointF(3, Wire));
@@ -292,31 +292,31 @@ QIcon CommandIcon(int id) {
     case Cmd::AppAbout:
         return Painted(DrawAbout);
     case Cmd::OpenContact:
-        return Painted([](QPainter &p, const Inks &k) { Contact(p, k, false); }, element);
+        return Painted([](QPainter& p, const Inks& k) { Contact(p, k, false); }, element);
     case Cmd::ClosedContact:
-        return Painted([](QPainter &p, const Inks &k) { Contact(p, k, true); }, element);
+        return Painted([](QPainter& p, const Inks& k) { Contact(p, k, true); }, element);
     case Cmd::HorizontalLine:
         return Painted(HLine, element);
     case Cmd::VerticalLine:
         return Painted(VLine, element);
     case Cmd::DeleteElement:
         return Painted(
-            [](QPainter &p, const Inks &k) {
+            [](QPainter& p, const Inks& k) {
                 HLine(p, k);
                 Strike(p, k);
             },
             element);
     case Cmd::DeleteVerticalLine:
         return Painted(
-            [](QPainter &p, const Inks &k) {
+            [](QPainter& p, const Inks& k) {
                 VLine(p, k);
                 Strike(p, k);
             },
             element);
     case Cmd::Coil:
-        return Painted([](QPainter &p, const Inks &k) { Coil(p, k, false); }, element);
+        return Painted([](QPainter& p, const Inks& k) { Coil(p, k, false); }, element);
     case Cmd::InvertedCoil:
-        return Painted([](QPainter &p, const Inks &k) { Coil(p, k, true); }, element);
+        return Painted([](QPainter& p, const Inks& k) { Coil(p, k, true); }, element);
     case Cmd::FunctionPicker:
         return Painted(FunctionBox, element);
     default:
@@ -325,7 +325,7 @@ QIcon CommandIcon(int id) {
 }
 
 QIcon AppIcon() {
-    return Painted([](QPainter &p, const Inks &k) {
+    return Painted([](QPainter& p, const Inks& k) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1e, 0x5f, 0xb4));
         p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);

@@ -14,7 +14,7 @@ struct ScriptedCompiler {
     std::uint16_t errorCount = 7; // left over from an earlier run
     std::array<ConvertError, 3> errors{};
     std::vector<std::string> lines;
-    std::function<void(ScriptedCompiler &)> run;
+    std::function<void(ScriptedCompiler&)> run;
 
     int Convert() {
         run(*this);
@@ -27,7 +27,7 @@ struct ScriptedCompiler {
 
 TEST(ConvertCommand, SuccessShowsTheListingWithoutRowSuffixes) {
     ScriptedCompiler compiler;
-    compiler.run = [](ScriptedCompiler &c) {
+    compiler.run = [](ScriptedCompiler& c) {
         EXPECT_EQ(c.errorCount, 0) << "the error list is emptied first";
         c.lines = {"RD        X000.0     1", "WRT       Y000.0     1"};
     };
@@ -43,13 +43,13 @@ TEST(ConvertCommand, SuccessShowsTheListingWithoutRowSuffixes) {
 
 TEST(ConvertCommand, AFailureWritesOnlyTheLastErrorAndKeepsTheEarlierListing) {
     ScriptedCompiler compiler;
-    compiler.run = [](ScriptedCompiler &c) { c.lines = {"END1                 1"}; };
+    compiler.run = [](ScriptedCompiler& c) { c.lines = {"END1                 1"}; };
     OutputPanes panes;
     std::uint8_t converted = 0;
     RunConvertCommand(compiler, converted, panes);
     const std::string listing = panes.InstructionList().text;
 
-    compiler.run = [](ScriptedCompiler &c) {
+    compiler.run = [](ScriptedCompiler& c) {
         c.errors[0] = {0, 1001, 3};
         c.errors[1] = {0, 1009, 12};
         c.errorCount = 2;

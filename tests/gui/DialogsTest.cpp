@@ -22,24 +22,24 @@ namespace {
 // scripted Ui.
 class DialogTest : public GuiTest {
 protected:
-    void Show(QDialog &dialog) {
+    void Show(QDialog& dialog) {
         dialog.show();
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
 
-    static FieldEdit *Edit(QDialog &dialog, int id) {
-        return dialog.findChild<FieldEdit *>(QStringLiteral("edit%1").arg(id));
+    static FieldEdit* Edit(QDialog& dialog, int id) {
+        return dialog.findChild<FieldEdit*>(QStringLiteral("edit%1").arg(id));
     }
 
     // Types at the cursor, through the input method as Chinese text arrives.
-    static void Insert(FieldEdit *edit, const QString &text) {
+    static void Insert(FieldEdit* edit, const QString& text) {
         QInputMethodEvent event;
         event.setCommitString(text);
         QApplication::sendEvent(edit, &event);
     }
 
-    static void Type(FieldEdit *edit, const QString &text) {
+    static void Type(FieldEdit* edit, const QString& text) {
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
@@ -47,7 +47,7 @@ protected:
     }
 
     // Presses OK; true when the dialog closed with it.
-    static bool PressOk(QDialog &dialog) {
+    static bool PressOk(QDialog& dialog) {
         dialog.accept();
         return dialog.result() == QDialog::Accepted && !dialog.isVisible();
     }
@@ -58,7 +58,7 @@ protected:
 TEST_F(DialogTest, ItemSetCaptionNamesTheElementOrTheBoxParameter) {
     struct Case {
         std::uint16_t code;
-        const char *caption;
+        const char* caption;
     };
     const Case cases[] = {
         {0x0300, "常开触点"},
@@ -76,13 +76,13 @@ TEST_F(DialogTest, ItemSetCaptionNamesTheElementOrTheBoxParameter) {
         {0x1010, ""},
         {0x9901, ""},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         EXPECT_EQ(ItemSetDlg::CaptionFor(c.code), QString::fromUtf8(c.caption)) << c.code;
     }
     ItemSetDlg dialog(ui);
     dialog.Load({0x0400, "Y0.1"});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("元件设置"));
-    EXPECT_EQ(dialog.findChild<QGroupBox *>(QStringLiteral("group1000"))->title(),
+    EXPECT_EQ(dialog.findChild<QGroupBox*>(QStringLiteral("group1000"))->title(),
               QStringLiteral("输出线圈"));
     EXPECT_EQ(Edit(dialog, 1002)->text(), QStringLiteral("Y0.1"));
 }
@@ -91,7 +91,7 @@ TEST_F(DialogTest, ItemSetAddressTakesSixCapitalsAndRefusesTextWithoutGbk) {
     ItemSetDlg dialog(ui);
     dialog.Load({0x0300, ""});
     Show(dialog);
-    FieldEdit *address = Edit(dialog, 1002);
+    FieldEdit* address = Edit(dialog, 1002);
     Type(address, QStringLiteral("x000.1abc"));
     EXPECT_EQ(address->text(), QStringLiteral("X000.1"));
     EXPECT_TRUE(ui.calls.empty());
@@ -112,14 +112,14 @@ TEST_F(DialogTest, FuncListsTheInstructionsSortedAndReturnsTheKindOfTheName) {
     FuncDlg dialog(ui);
     dialog.Load({});
     Show(dialog);
-    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("list1007"));
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("list1007"));
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), 37);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("ADD"));
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("ANDF"));
     EXPECT_EQ(list->item(36)->text(), QStringLiteral("XMOV"));
 
-    FieldEdit *name = Edit(dialog, 1008);
+    FieldEdit* name = Edit(dialog, 1008);
     Type(name, QStringLiteral("movx"));
     EXPECT_FALSE(PressOk(dialog));
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"MessageBox: 功能指令输入错误!"}));
@@ -134,7 +134,7 @@ TEST_F(DialogTest, FuncListsTheInstructionsSortedAndReturnsTheKindOfTheName) {
 
 TEST_F(DialogTest, FuncTakesTheNameChosenInTheList) {
     struct Case {
-        const char *name;
+        const char* name;
         std::uint16_t code;
     };
     for (const Case c : {Case{"XMOV", 0x2200}, Case{"CTR", 0x1000}, Case{"AXCTL", 0x4600},
@@ -142,7 +142,7 @@ TEST_F(DialogTest, FuncTakesTheNameChosenInTheList) {
         FuncDlg dialog(ui);
         dialog.Load({});
         Show(dialog);
-        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("list1007"));
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("list1007"));
         const auto found = list->findItems(QString::fromLatin1(c.name), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         list->setCurrentItem(found.first());
@@ -156,8 +156,8 @@ TEST_F(DialogTest, FuncTakesTheNameChosenInTheList) {
 
 TEST_F(DialogTest, GotoLineAcceptsRowsOneToNineThousandNineHundredNinetyNine) {
     struct Case {
-        const char *typed;
-        const char *message; // nullptr: accepted
+        const char* typed;
+        const char* message; // nullptr: accepted
     };
     const Case cases[] = {
         {"0", "“请填入一个在1和9999之间的整数。”"},
@@ -168,7 +168,7 @@ TEST_F(DialogTest, GotoLineAcceptsRowsOneToNineThousandNineHundredNinetyNine) {
         {"1", nullptr},
         {"9999", nullptr},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         ui.calls.clear();
         GotoLineDlg dialog(ui);
         dialog.Load({0});
@@ -192,8 +192,8 @@ TEST_F(DialogTest, GotoLineAcceptsRowsOneToNineThousandNineHundredNinetyNine) {
 
 TEST_F(DialogTest, InsertLineRefusesCountsOutsideOneToAThousand) {
     struct Case {
-        const char *typed;
-        const char *message;
+        const char* typed;
+        const char* message;
     };
     const Case cases[] = {
         {"0", "“请填入一个在1和1000之间的整数。”"},
@@ -202,7 +202,7 @@ TEST_F(DialogTest, InsertLineRefusesCountsOutsideOneToAThousand) {
         {"x", "“请填入一个正整数。”"},
         {"1000", nullptr},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         ui.calls.clear();
         InsertLineDlg dialog(ui);
         dialog.Load({});
@@ -282,7 +282,7 @@ TEST_F(DialogTest, NoteShowsTheAddressAndReturnsTheCommentInGbk) {
     dialog.Load({"X000.0", Utf8ToGbk("急停")});
     Show(dialog);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("修改注释"));
-    EXPECT_EQ(dialog.findChild<QGroupBox *>(QStringLiteral("group1013"))->title(),
+    EXPECT_EQ(dialog.findChild<QGroupBox*>(QStringLiteral("group1013"))->title(),
               QStringLiteral("X000.0"));
     EXPECT_EQ(Edit(dialog, 1014)->text(), QStringLiteral("急停"));
     Type(Edit(dialog, 1014), QStringLiteral("主轴 start"));

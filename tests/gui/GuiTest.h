@@ -22,7 +22,7 @@ protected:
 
     int argc = 1;
     char name[9] = "test_gui";
-    char *argv[2] = {name, nullptr};
+    char* argv[2] = {name, nullptr};
     std::unique_ptr<QApplication> app;
 };
 

@@ -29,15 +29,15 @@ namespace {
 class FakeDocument : public ShellDocument {
 public:
     bool IsModified() const override { return modified; }
-    bool Save() override {
-        ++saves;
+    bool SaveToFile(const QString& path) override {
+        savedTo.push_back(path);
         return saveSucceeds;
     }
-    QWidget *CreateView() override { return new QLabel; }
+    QWidget* CreateView() override { return new QLabel; }
 
     bool modified = false;
     bool saveSucceeds = true;
-    int saves = 0;
+    std::vector<QString> savedTo;
 };
 
 class MainFrameTest : public GuiTest {
@@ -50,9 +50,9 @@ protected:
     }
     void TearDown() override { velmora.reset(); }
 
-    CMainFrame &Start(const QStringList &arguments = {}) {
+    CMainFrame& Start(const QStringList& arguments = {}) {
         EXPECT_TRUE(velmora->InitInstance(arguments));
-        CMainFrame &frame = *velmora->MainFrame();
+        CMainFrame& frame = *velmora->MainFrame();
         frame.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
         return frame;
@@ -60,7 +60,7 @@ protected:
 
     // Documents made by the application, the file name each was opened with ("" for new ones).
     void UseFakeDocuments() {
-        velmora->SetDocumentFactory([this](const QString *path) {
+        velmora->SetDocumentFactory([this](const QString* path) {
             opened.push_back(path ? *path : QString());
             auto document = std::make_unique<FakeDocument>();
             made.push_back(document.get());
@@ -70,7 +70,7 @@ protected:
 
     QStringList MenuTitles() const {
         QStringList titles;
-        for (QAction *menu : velmora->MainFrame()->menuBar()->actions()) {
+        for (QAction* menu : velmora->MainFrame()->menuBar()->actions()) {
             titles.append(menu->text());
         }
         return titles;
@@ -78,7 +78,7 @@ protected:
 
     QStringList FileMenuItems() const {
         QStringList items;
-        for (QAction *item :
+        for (QAction* item :
              velmora->MainFrame()->menuBar()->actions().first()->menu()->actions()) {
             items.append(item->isSeparator() ? QStringLiteral("-") : item->text());
         }
@@ -89,11 +89,11 @@ protected:
     MemoryProfile profile;
     std::unique_ptr<CVelmoraApp> velmora;
     std::vector<QString> opened;
-    std::vector<FakeDocument *> made;
+    std::vector<FakeDocument*> made;
 };
 
 TEST_F(MainFrameTest, StartsMaximizedWithMenu128TheOutputPaneAndNoDocument) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     EXPECT_TRUE(frame.isMaximized());
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("梯图编辑器"));
     EXPECT_EQ(MenuTitles(), (QStringList{"文件(&F)", "查看(&V)", "帮助(&H)"}));
@@ -107,7 +107,7 @@ TEST_F(MainFrameTest, StartsMaximizedWithMenu128TheOutputPaneAndNoDocument) {
 }
 
 TEST_F(MainFrameTest, CommandsOfDocumentsAndViewsStayDisabledUntilAHandlerIsConnected) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     EXPECT_FALSE(frame.Action(Cmd::FileSave)->isEnabled());
     EXPECT_FALSE(frame.Action(Cmd::OpenContact)->isEnabled());
     EXPECT_FALSE(frame.Action(Cmd::FileNew)->isEnabled()) << "no document type yet";
@@ -128,7 +128,7 @@ TEST_F(MainFrameTest, CommandsOfDocumentsAndViewsStayDisabledUntilAHandlerIsConn
 }
 
 TEST_F(MainFrameTest, F7WithoutADocumentChangesNothing) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     frame.Panes().AppendOutputLine("earlier");
     const OutputPanes::Pane output = frame.Panes().Output();
     QTest::keyClick(&frame, Qt::Key_F7);
@@ -138,7 +138,7 @@ TEST_F(MainFrameTest, F7WithoutADocumentChangesNothing) {
 }
 
 TEST_F(MainFrameTest, ANewDocumentSwitchesToMenu129InAMaximizedWindow) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     UseFakeDocuments();
     frame.UpdateCommandStates();
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
@@ -148,8 +148,7 @@ TEST_F(MainFrameTest, ANewDocumentSwitchesToMenu129InAMaximizedWindow) {
     ASSERT_NE(frame.ActiveChild(), nullptr);
     EXPECT_TRUE(frame.ActiveChild()->isMaximized());
     EXPECT_EQ(frame.ActiveChild()->windowTitle(), QStringLiteral("PLCLad1"));
-    EXPECT_TRUE(frame.windowTitle().startsWith(QStringLiteral("梯图编辑器")));
-    EXPECT_TRUE(frame.windowTitle().contains(QStringLiteral("PLCLad1")));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("梯图编辑器 - [PLCLad1]"));
 
     // A window restored by the user comes back maximized with the next document.
     frame.ActiveChild()->showNormal();
@@ -166,12 +165,12 @@ TEST_F(MainFrameTest, ANewDocumentSwitchesToMenu129InAMaximizedWindow) {
 }
 
 TEST_F(MainFrameTest, OpeningAnOpenFileAgainActivatesItsWindow) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     UseFakeDocuments();
     velmora->OpenDocumentFile(QStringLiteral("/tmp/a.plf"));
     velmora->OpenDocumentFile(QStringLiteral("/tmp/b.plf"));
     ASSERT_EQ(frame.ActiveChild()->windowTitle(), QStringLiteral("b.plf"));
-    ShellDocument *again = velmora->OpenDocumentFile(QStringLiteral("/tmp/./a.plf"));
+    ShellDocument* again = velmora->OpenDocumentFile(QStringLiteral("/tmp/./a.plf"));
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(again, made.front());
     EXPECT_EQ(&frame.ActiveChild()->Document(), made.front());
@@ -181,7 +180,7 @@ TEST_F(MainFrameTest, OpeningAnOpenFileAgainActivatesItsWindow) {
 }
 
 TEST_F(MainFrameTest, ClosingAModifiedDocumentAsksToSaveIt) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     UseFakeDocuments();
     velmora->OpenDocumentFile(QStringLiteral("/tmp/m.plf"));
     made.front()->modified = true;
@@ -194,7 +193,7 @@ TEST_F(MainFrameTest, ClosingAModifiedDocumentAsksToSaveIt) {
     made.front()->saveSucceeds = false;
     ui.Script(Ui::Answer::Yes);
     EXPECT_FALSE(frame.close()) << "a failed save keeps the program open";
-    EXPECT_EQ(made.front()->saves, 1);
+    EXPECT_EQ(made.front()->savedTo, (std::vector<QString>{"/tmp/m.plf"}));
 
     ui.Script(Ui::Answer::No);
     EXPECT_TRUE(frame.close());
@@ -202,8 +201,39 @@ TEST_F(MainFrameTest, ClosingAModifiedDocumentAsksToSaveIt) {
     EXPECT_TRUE(frame.Documents().empty());
 }
 
+TEST_F(MainFrameTest, SavingANewLadderAsksForAPlfNameAndRetitlesIt) {
+    CMainFrame& frame = Start();
+    UseFakeDocuments();
+    velmora->NewDocument();
+    FakeDocument& document = *made.front();
+
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    const FileDialogRequest& request = ui.fileRequests[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_TRUE(request.overwritePrompt);
+    EXPECT_EQ(request.defaultExtension, "plf");
+    EXPECT_EQ(request.initialFileName, "PLCLad1.plf");
+    EXPECT_EQ(request.filter, "PLCLad 文件 (*.grp)|*.plf|所有文件 (*.*)|*.*||");
+    EXPECT_TRUE(document.savedTo.empty()) << "cancelled";
+
+    ui.fileAnswers.push_back("/tmp/saved.plf");
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(document.savedTo, (std::vector<QString>{"/tmp/saved.plf"}));
+    EXPECT_EQ(frame.ActiveChild()->windowTitle(), QStringLiteral("saved.plf"));
+    EXPECT_EQ(velmora->RecentFiles().Entries(), (std::vector<std::string>{"/tmp/saved.plf"}));
+
+    // Now it has a name: Save writes without asking, Save As asks again.
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(ui.fileRequests.size(), 2u);
+    EXPECT_EQ(document.savedTo.size(), 2u);
+    frame.RunCommand(Cmd::FileSaveAs);
+    ASSERT_EQ(ui.fileRequests.size(), 3u);
+    EXPECT_EQ(ui.fileRequests[2].initialFileName, "/tmp/saved.plf");
+}
+
 TEST_F(MainFrameTest, ANewWindowShowsTheSameDocumentUnderANumberedTitle) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     UseFakeDocuments();
     velmora->NewDocument();
     frame.RunCommand(Cmd::WindowNew);
@@ -219,9 +249,9 @@ TEST_F(MainFrameTest, ANewWindowShowsTheSameDocumentUnderANumberedTitle) {
 }
 
 TEST_F(MainFrameTest, PaneCheckMarksFollowTogglesAndCloseButtons) {
-    CMainFrame &frame = Start();
-    QAction *output = frame.Action(Cmd::ViewOutput);
-    QAction *listing = frame.Action(Cmd::ViewInstructionList);
+    CMainFrame& frame = Start();
+    QAction* output = frame.Action(Cmd::ViewOutput);
+    QAction* listing = frame.Action(Cmd::ViewInstructionList);
     frame.UpdateCommandStates();
     EXPECT_TRUE(output->isChecked());
     EXPECT_FALSE(listing->isChecked());
@@ -237,7 +267,7 @@ TEST_F(MainFrameTest, PaneCheckMarksFollowTogglesAndCloseButtons) {
     frame.UpdateCommandStates();
     EXPECT_FALSE(frame.InstructionBar()->isHidden());
     EXPECT_TRUE(listing->isChecked());
-    auto *gripper = qobject_cast<CoolBarGripper *>(frame.InstructionBar()->titleBarWidget());
+    auto* gripper = qobject_cast<CoolBarGripper*>(frame.InstructionBar()->titleBarWidget());
     ASSERT_NE(gripper, nullptr);
     QTest::mouseClick(gripper->CloseButton(), Qt::LeftButton);
     EXPECT_TRUE(frame.InstructionBar()->isHidden());
@@ -272,7 +302,7 @@ TEST_F(MainFrameTest, PaneCheckMarksFollowTogglesAndCloseButtons) {
 }
 
 TEST_F(MainFrameTest, PaneWidgetsMirrorThePaneTexts) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     frame.Panes().AppendOutputLine("Converting...");
     frame.Panes().AppendOutputLine("Convert succeed!");
     EXPECT_EQ(frame.OutputEdit()->toPlainText(),
@@ -297,8 +327,8 @@ TEST_F(MainFrameTest, PaneWidgetsMirrorThePaneTexts) {
 }
 
 TEST_F(MainFrameTest, StatusBarShowsThePromptOfAHighlightedCommandAndReadyWhenIdle) {
-    CMainFrame &frame = Start();
-    auto *idle = frame.statusBar()->findChild<QLabel *>(QStringLiteral("idle"));
+    CMainFrame& frame = Start();
+    auto* idle = frame.statusBar()->findChild<QLabel*>(QStringLiteral("idle"));
     ASSERT_NE(idle, nullptr);
     EXPECT_EQ(idle->text(), QStringLiteral("就绪"));
     frame.Action(Cmd::FileOpen)->showStatusText(&frame);
@@ -308,7 +338,7 @@ TEST_F(MainFrameTest, StatusBarShowsThePromptOfAHighlightedCommandAndReadyWhenId
     EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
     QStringList indicators;
     for (int id : {59137, 59138, 59139}) {
-        auto *label = frame.statusBar()->findChild<QLabel *>(QStringLiteral("indicator%1").arg(id));
+        auto* label = frame.statusBar()->findChild<QLabel*>(QStringLiteral("indicator%1").arg(id));
         ASSERT_NE(label, nullptr);
         indicators.append(label->text());
     }
@@ -316,10 +346,10 @@ TEST_F(MainFrameTest, StatusBarShowsThePromptOfAHighlightedCommandAndReadyWhenId
 }
 
 TEST_F(MainFrameTest, ToolbarsFollowTheTableAndTheFunctionButtonDropsDownMenu137) {
-    CMainFrame &frame = Start();
-    const auto ids = [&frame](QToolBar *bar) {
+    CMainFrame& frame = Start();
+    const auto ids = [&frame](QToolBar* bar) {
         std::vector<int> result;
-        for (QAction *action : bar->actions()) {
+        for (QAction* action : bar->actions()) {
             result.push_back(action->isSeparator() ? 0 : action->objectName().mid(3).toInt());
         }
         return result;
@@ -331,7 +361,7 @@ TEST_F(MainFrameTest, ToolbarsFollowTheTableAndTheFunctionButtonDropsDownMenu137
                                                          32778, 0, 32772, 32775, 0, 32779}));
     EXPECT_EQ(frame.StandardBar()->iconSize(), QSize(16, 16));
     EXPECT_EQ(frame.ElementBar()->iconSize(), QSize(16, 15));
-    auto *button = qobject_cast<QToolButton *>(
+    auto* button = qobject_cast<QToolButton*>(
         frame.ElementBar()->widgetForAction(frame.Action(Cmd::FunctionPicker)));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
@@ -350,7 +380,7 @@ TEST_F(MainFrameTest, RecentFilesComeFromTheProfileAndGoBackAtExit) {
     EXPECT_TRUE(items.contains(QStringLiteral("&2 /work/two.grp")));
     EXPECT_FALSE(items.contains(QStringLiteral("最近文件")));
 
-    for (const char *path : {"/work/3.plf", "/work/4.plf", "/work/two.grp", "/work/5.plf"}) {
+    for (const char* path : {"/work/3.plf", "/work/4.plf", "/work/two.grp", "/work/5.plf"}) {
         velmora->OpenDocumentFile(QString::fromUtf8(path));
     }
     velmora->ExitInstance();
@@ -369,7 +399,7 @@ TEST_F(MainFrameTest, RecentFilesComeFromTheProfileAndGoBackAtExit) {
 }
 
 TEST_F(MainFrameTest, FileOpenAsksWithTheLadderFiltersAndCancelDoesNothing) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     frame.RunCommand(Cmd::FileOpen);
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_FALSE(ui.fileRequests[0].save);
@@ -386,7 +416,7 @@ TEST_F(MainFrameTest, FileOpenAsksWithTheLadderFiltersAndCancelDoesNothing) {
 
 TEST_F(MainFrameTest, ALoneFileNameOnTheCommandLineOpensNothing) {
     UseFakeDocuments();
-    CMainFrame &frame = Start({QStringLiteral("/tmp/lone.plf")});
+    CMainFrame& frame = Start({QStringLiteral("/tmp/lone.plf")});
     EXPECT_TRUE(frame.Documents().empty());
     EXPECT_TRUE(opened.empty());
 }
@@ -396,7 +426,7 @@ TEST_F(MainFrameTest, OneShotSwitchesEndTheStartUp) {
 }
 
 TEST_F(MainFrameTest, ADesktopOpenGoesToTheRunningInstance) {
-    CMainFrame &frame = Start();
+    CMainFrame& frame = Start();
     UseFakeDocuments();
     CVelmoraApp second(ui, profile);
     second.SetChannelName(
@@ -409,7 +439,7 @@ TEST_F(MainFrameTest, ADesktopOpenGoesToTheRunningInstance) {
 
 TEST_F(MainFrameTest, ADesktopOpenWithoutARunningInstanceStartsAndOpensTheFile) {
     UseFakeDocuments();
-    CMainFrame &frame = Start({QStringLiteral("-DDE"), QStringLiteral("/tmp/first.plf")});
+    CMainFrame& frame = Start({QStringLiteral("-DDE"), QStringLiteral("/tmp/first.plf")});
     EXPECT_EQ(frame.Documents().size(), 1u);
     EXPECT_EQ(opened, (std::vector<QString>{"/tmp/first.plf"}));
 }
@@ -436,7 +466,7 @@ TEST(CommandLine, SwitchesAndTheirArguments) {
         {{"/home/u/p"}, A::Nothing, "/home/u/p", ""},
         {{"/", "-"}, A::Nothing, "/", ""},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const ShellCommand command = ParseCommandLine(c.args);
         EXPECT_EQ(command.action, c.action) << ::testing::PrintToString(c.args);
         EXPECT_EQ(command.fileName, c.file) << ::testing::PrintToString(c.args);
@@ -454,7 +484,7 @@ TEST(FileDialogFilters, ShowTheNameAndFilterByThePatterns) {
 
 TEST(CommandTable, EveryMenuAndToolbarIdHasARow) {
     for (auto menus : {NoDocumentMenu(), DocumentMenu()}) {
-        for (const MenuPopup &popup : menus) {
+        for (const MenuPopup& popup : menus) {
             for (int id : popup.items) {
                 if (id > 0) {
                     EXPECT_NE(FindCommand(id), nullptr) << id;
@@ -469,7 +499,7 @@ TEST(CommandTable, EveryMenuAndToolbarIdHasARow) {
             }
         }
     }
-    const CommandInfo *convert = FindCommand(Cmd::Convert);
+    const CommandInfo* convert = FindCommand(Cmd::Convert);
     ASSERT_NE(convert, nullptr);
     EXPECT_EQ(PromptOf(*convert), "转换梯图(F7)");
     EXPECT_EQ(TooltipOf(*convert), "转换梯图(F7)");

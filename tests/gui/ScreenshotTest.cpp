@@ -13,9 +13,9 @@ namespace {
 class SampleDocument : public ShellDocument {
 public:
     bool IsModified() const override { return false; }
-    bool Save() override { return true; }
-    QWidget *CreateView() override {
-        auto *view = new QLabel;
+    bool SaveToFile(const QString&) override { return true; }
+    QWidget* CreateView() override {
+        auto* view = new QLabel;
         view->setStyleSheet(QStringLiteral("background: white"));
         return view;
     }
@@ -34,7 +34,7 @@ TEST_F(GuiTest, ScreenshotsOfTheMainFrame) {
     CVelmoraApp velmora(ui, profile);
     velmora.SetChannelName(QStringLiteral("velmora-shot"));
     ASSERT_TRUE(velmora.InitInstance({}));
-    CMainFrame &frame = *velmora.MainFrame();
+    CMainFrame& frame = *velmora.MainFrame();
     frame.resize(1100, 700);
     frame.showNormal();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
@@ -43,7 +43,7 @@ TEST_F(GuiTest, ScreenshotsOfTheMainFrame) {
     QTest::qWait(100);
     frame.grab().save(dir + QStringLiteral("/frame-empty.png"));
 
-    velmora.SetDocumentFactory([](const QString *) { return std::make_unique<SampleDocument>(); });
+    velmora.SetDocumentFactory([](const QString*) { return std::make_unique<SampleDocument>(); });
     velmora.NewDocument();
     frame.Panes().ShowInstructionList(
         {"RD        X000.0     1", "WRT       Y000.0     1", "END1                 2"});

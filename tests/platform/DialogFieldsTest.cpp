@@ -7,7 +7,7 @@ namespace {
 
 TEST(DialogFields, IntegerFieldsAcceptOnlyASignedNumberBetweenBlanks) {
     struct Case {
-        const char *text;
+        const char* text;
         std::optional<int> signedValue;
         std::optional<unsigned> unsignedValue;
     };
@@ -31,7 +31,7 @@ TEST(DialogFields, IntegerFieldsAcceptOnlyASignedNumberBetweenBlanks) {
         {"99999999999999999999999", std::nullopt, std::nullopt},
         {"１２", std::nullopt, std::nullopt},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         EXPECT_EQ(ParseSignedField(c.text), c.signedValue) << c.text;
         EXPECT_EQ(ParseUnsignedField(c.text), c.unsignedValue) << c.text;
     }

@@ -7,7 +7,7 @@ namespace {
 
 TEST(RecentFileList, NewestFirstWithoutDuplicatesAndAtMostFour) {
     RecentFileList list;
-    for (const char *path : {"a", "b", "c", "a", "d", "e", ""}) {
+    for (const char* path : {"a", "b", "c", "a", "d", "e", ""}) {
         list.Add(path);
     }
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"e", "d", "a", "c"}));

@@ -5,7 +5,7 @@ namespace velmora::testing {
 namespace {
 
 template <class T>
-bool Reply(FakeUi &ui, FakeUi::Scripted<T> &script, T &data, const std::string &line) {
+bool Reply(FakeUi& ui, FakeUi::Scripted<T>& script, T& data, const std::string& line) {
     std::optional<T> a = script.Next(data);
     ui.calls.push_back(line + (a ? "" : " -> Cancel"));
     if (!a) {
@@ -17,11 +17,9 @@ bool Reply(FakeUi &ui, FakeUi::Scripted<T> &script, T &data, const std::string &
 
 } // namespace
 
-void FakeUi::MessageBox(const std::string &text) {
-    calls.push_back("MessageBox: " + text);
-}
+void FakeUi::MessageBox(const std::string& text) { calls.push_back("MessageBox: " + text); }
 
-Ui::Answer FakeUi::AskYesNoCancel(const std::string &text) {
+Ui::Answer FakeUi::AskYesNoCancel(const std::string& text) {
     calls.push_back("Ask: " + text);
     if (answers.empty()) {
         return Answer::Cancel;
@@ -31,7 +29,7 @@ Ui::Answer FakeUi::AskYesNoCancel(const std::string &text) {
     return a;
 }
 
-std::optional<std::string> FakeUi::FileDialog(const FileDialogRequest &request) {
+std::optional<std::string> FakeUi::FileDialog(const FileDialogRequest& request) {
     fileRequests.push_back(request);
     std::optional<std::string> a;
     if (!fileAnswers.empty()) {
@@ -43,35 +41,33 @@ std::optional<std::string> FakeUi::FileDialog(const FileDialogRequest &request) 
     return a;
 }
 
-bool FakeUi::ItemSetDialog(ItemSetData &data) {
+bool FakeUi::ItemSetDialog(ItemSetData& data) {
     return Reply(*this, itemSet, data,
                  "ItemSetDialog: " + std::to_string(data.elementCode) + " " + data.address);
 }
 
-bool FakeUi::FuncDialog(FuncData &data) {
-    return Reply(*this, func, data, "FuncDialog:");
-}
+bool FakeUi::FuncDialog(FuncData& data) { return Reply(*this, func, data, "FuncDialog:"); }
 
-bool FakeUi::NoteDialog(NoteData &data) {
+bool FakeUi::NoteDialog(NoteData& data) {
     return Reply(*this, note, data, "NoteDialog: " + data.title + " " + data.comment);
 }
 
-bool FakeUi::InsertLineDialog(InsertLineData &data) {
+bool FakeUi::InsertLineDialog(InsertLineData& data) {
     return Reply(*this, insertLine, data, "InsertLineDialog: " + std::to_string(data.count));
 }
 
-bool FakeUi::LadInfoDialog(LadInfoData &data) {
+bool FakeUi::LadInfoDialog(LadInfoData& data) {
     return Reply(*this, ladInfo, data,
                  "LadInfoDialog: " + data.version + "|" + data.machine + "|" + data.modifier);
 }
 
-bool FakeUi::SelMulRowDialog(SelMulRowData &data) {
+bool FakeUi::SelMulRowDialog(SelMulRowData& data) {
     return Reply(*this, selMulRow, data,
                  "SelMulRowDialog: " + std::to_string(data.startRow) + " " +
                      std::to_string(data.endRow));
 }
 
-bool FakeUi::GotoLineDialog(GotoLineData &data) {
+bool FakeUi::GotoLineDialog(GotoLineData& data) {
     return Reply(*this, gotoLine, data, "GotoLineDialog: " + std::to_string(data.row));
 }
 

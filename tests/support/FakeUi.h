@@ -20,7 +20,7 @@ public:
         std::vector<T> requests; // what each call was given
 
         void Add(std::optional<T> answer) { answers.push_back(std::move(answer)); }
-        std::optional<T> Next(const T &request) {
+        std::optional<T> Next(const T& request) {
             requests.push_back(request);
             if (answers.empty()) {
                 return std::nullopt;
@@ -31,16 +31,16 @@ public:
         }
     };
 
-    void MessageBox(const std::string &text) override;
-    Answer AskYesNoCancel(const std::string &text) override;
-    std::optional<std::string> FileDialog(const FileDialogRequest &request) override;
-    bool ItemSetDialog(ItemSetData &data) override;
-    bool FuncDialog(FuncData &data) override;
-    bool NoteDialog(NoteData &data) override;
-    bool InsertLineDialog(InsertLineData &data) override;
-    bool LadInfoDialog(LadInfoData &data) override;
-    bool SelMulRowDialog(SelMulRowData &data) override;
-    bool GotoLineDialog(GotoLineData &data) override;
+    void MessageBox(const std::string& text) override;
+    Answer AskYesNoCancel(const std::string& text) override;
+    std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
+    bool ItemSetDialog(ItemSetData& data) override;
+    bool FuncDialog(FuncData& data) override;
+    bool NoteDialog(NoteData& data) override;
+    bool InsertLineDialog(InsertLineData& data) override;
+    bool LadInfoDialog(LadInfoData& data) override;
+    bool SelMulRowDialog(SelMulRowData& data) override;
+    bool GotoLineDialog(GotoLineData& data) override;
 
     void Script(Answer answer) { answers.push_back(answer); }
 

@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-CCoolBar::CCoolBar(const QString &caption, QSize defaultSize, int id, QMainWindow *parent)
+CCoolBar::CCoolBar(const QString& caption, QSize defaultSize, int id, QMainWindow* parent)
     : QDockWidget(caption, parent), id(id), defaultSize(defaultSize),
       gripper(new CoolBarGripper(this)) {
     setObjectName(QStringLiteral("pane%1").arg(id));
@@ -22,7 +22,7 @@ CCoolBar::CCoolBar(const QString &caption, QSize defaultSize, int id, QMainWindo
     connect(this, &QDockWidget::dockLocationChanged, this, &CCoolBar::OnLocationChanged);
 }
 
-void CCoolBar::closeEvent(QCloseEvent *event) {
+void CCoolBar::closeEvent(QCloseEvent* event) {
     // Only the frame hides a pane, so that everything showing its state follows.
     event->ignore();
     emit closeRequested();
@@ -37,7 +37,7 @@ void CCoolBar::OnTopLevelChanged(bool floating) {
     setMinimumSize(MinFloatingSize);
     // A floating pane takes a window frame with caption and close button. While the user is
     // still dragging it out, the frame is left alone until the button is released.
-    auto *wait = new QTimer(this);
+    auto* wait = new QTimer(this);
     wait->setInterval(50);
     connect(wait, &QTimer::timeout, this, [this, wait] {
         if (QGuiApplication::mouseButtons() != Qt::NoButton) {

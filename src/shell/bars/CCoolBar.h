@@ -21,7 +21,7 @@ public:
     static constexpr QSize MinFloatingSize{37, 32};
     static constexpr int GripperSize = 12;
 
-    CCoolBar(const QString &caption, QSize defaultSize, int id, QMainWindow *parent);
+    CCoolBar(const QString& caption, QSize defaultSize, int id, QMainWindow* parent);
 
     int Id() const { return id; }
     QSize DefaultSize() const { return defaultSize; }
@@ -31,7 +31,7 @@ signals:
     void closeRequested();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void OnTopLevelChanged(bool floating);
@@ -40,7 +40,7 @@ private:
 
     int id;
     QSize defaultSize;
-    CoolBarGripper *gripper;
+    CoolBarGripper* gripper;
 };
 
 } // namespace velmora

@@ -13,16 +13,16 @@ constexpr int LineWidth = 3;
 constexpr int LineGap = 3;
 } // namespace
 
-CoolBarCloseButton::CoolBarCloseButton(QWidget *parent) : QAbstractButton(parent) {
+CoolBarCloseButton::CoolBarCloseButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
     setToolTip(QStringLiteral("关闭"));
     setFixedSize(Size, Size);
 }
 
-void CoolBarCloseButton::paintEvent(QPaintEvent *) {
+void CoolBarCloseButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPalette &pal = palette();
+    const QPalette& pal = palette();
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (isDown() || underMouse()) {
         const bool sunken = isDown();
@@ -43,7 +43,7 @@ void CoolBarCloseButton::paintEvent(QPaintEvent *) {
     p.drawLine(cross.topRight(), cross.bottomLeft());
 }
 
-CoolBarGripper::CoolBarGripper(QWidget *parent)
+CoolBarGripper::CoolBarGripper(QWidget* parent)
     : QWidget(parent), closeButton(new CoolBarCloseButton(this)) {
     setCursor(Qt::SizeAllCursor);
 }
@@ -61,9 +61,7 @@ QSize CoolBarGripper::sizeHint() const {
                     : QSize(CoolBarCloseButton::Size + 8, band);
 }
 
-void CoolBarGripper::resizeEvent(QResizeEvent *) {
-    PlaceButton();
-}
+void CoolBarGripper::resizeEvent(QResizeEvent*) { PlaceButton(); }
 
 void CoolBarGripper::PlaceButton() {
     // At the band's top when it runs down the left side, at its right end when it runs along
@@ -76,9 +74,9 @@ void CoolBarGripper::PlaceButton() {
     }
 }
 
-void CoolBarGripper::paintEvent(QPaintEvent *) {
+void CoolBarGripper::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPalette &pal = palette();
+    const QPalette& pal = palette();
     p.fillRect(rect(), pal.color(QPalette::Window));
 
     const QString caption = parentWidget() ? parentWidget()->windowTitle() : QString();

@@ -11,13 +11,13 @@ class CoolBarCloseButton : public QAbstractButton {
 public:
     static constexpr int Size = 13;
 
-    explicit CoolBarCloseButton(QWidget *parent);
+    explicit CoolBarCloseButton(QWidget* parent);
     QSize sizeHint() const override { return {Size, Size}; }
 
 protected:
-    void paintEvent(QPaintEvent *) override;
-    void enterEvent(QEnterEvent *) override { update(); }
-    void leaveEvent(QEvent *) override { update(); }
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override { update(); }
+    void leaveEvent(QEvent*) override { update(); }
 };
 
 // The band along a docked pane's left side (docked at the top or bottom) or top (docked at the
@@ -26,24 +26,24 @@ protected:
 class CoolBarGripper : public QWidget {
     Q_OBJECT
 public:
-    explicit CoolBarGripper(QWidget *parent);
+    explicit CoolBarGripper(QWidget* parent);
 
     void SetVertical(bool vertical);
     bool IsVertical() const { return vertical; }
-    CoolBarCloseButton *CloseButton() const { return closeButton; }
+    CoolBarCloseButton* CloseButton() const { return closeButton; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
-    void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     void PlaceButton();
 
     bool vertical = true;
-    CoolBarCloseButton *closeButton;
+    CoolBarCloseButton* closeButton;
 };
 
 } // namespace velmora

@@ -8,7 +8,7 @@ namespace velmora {
 class AboutDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutDlg(QWidget *parent = nullptr);
+    explicit AboutDlg(QWidget* parent = nullptr);
 };
 
 } // namespace velmora

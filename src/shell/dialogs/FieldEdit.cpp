@@ -8,11 +8,9 @@ namespace velmora {
 
 namespace {
 
-std::size_t Bytes(const QString &text) {
-    return GbkLength(text.toStdString());
-}
+std::size_t Bytes(const QString& text) { return GbkLength(text.toStdString()); }
 
-void Refuse(Ui &ui, QLineEdit *edit, const std::string &message) {
+void Refuse(Ui& ui, QLineEdit* edit, const std::string& message) {
     ui.MessageBox(message);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
@@ -20,18 +18,18 @@ void Refuse(Ui &ui, QLineEdit *edit, const std::string &message) {
 
 } // namespace
 
-FieldEdit::FieldEdit(int id, Ui &ui, std::size_t maxBytes, bool capitals, QWidget *parent)
+FieldEdit::FieldEdit(int id, Ui& ui, std::size_t maxBytes, bool capitals, QWidget* parent)
     : QLineEdit(parent), ui(ui), maxBytes(maxBytes), capitals(capitals) {
     setObjectName(QStringLiteral("edit%1").arg(id));
     connect(this, &QLineEdit::textEdited, this, &FieldEdit::OnEdited);
 }
 
-void FieldEdit::SetFieldText(const QString &text) {
+void FieldEdit::SetFieldText(const QString& text) {
     accepted = text;
     setText(text);
 }
 
-void FieldEdit::OnEdited(const QString &edited) {
+void FieldEdit::OnEdited(const QString& edited) {
     QString text = capitals ? edited.toUpper() : edited;
     int cursor = cursorPosition() + static_cast<int>(text.size() - edited.size());
 
@@ -77,7 +75,7 @@ void FieldEdit::OnEdited(const QString &edited) {
     accepted = text;
 }
 
-bool CheckLength(Ui &ui, FieldEdit *edit, std::size_t maxBytes) {
+bool CheckLength(Ui& ui, FieldEdit* edit, std::size_t maxBytes) {
     if (Bytes(edit->text()) <= maxBytes) {
         return true;
     }
@@ -85,7 +83,7 @@ bool CheckLength(Ui &ui, FieldEdit *edit, std::size_t maxBytes) {
     return false;
 }
 
-bool CheckSigned(Ui &ui, QLineEdit *edit, int &value) {
+bool CheckSigned(Ui& ui, QLineEdit* edit, int& value) {
     const auto parsed = ParseSignedField(edit->text().toStdString());
     if (!parsed) {
         Refuse(ui, edit, NotIntegerMessage());
@@ -95,7 +93,7 @@ bool CheckSigned(Ui &ui, QLineEdit *edit, int &value) {
     return true;
 }
 
-bool CheckSignedRange(Ui &ui, QLineEdit *edit, int min, int max, int &value) {
+bool CheckSignedRange(Ui& ui, QLineEdit* edit, int min, int max, int& value) {
     int parsed = 0;
     if (!CheckSigned(ui, edit, parsed)) {
         return false;
@@ -108,7 +106,7 @@ bool CheckSignedRange(Ui &ui, QLineEdit *edit, int min, int max, int &value) {
     return true;
 }
 
-bool CheckUnsignedRange(Ui &ui, QLineEdit *edit, unsigned min, unsigned max, unsigned &value) {
+bool CheckUnsignedRange(Ui& ui, QLineEdit* edit, unsigned min, unsigned max, unsigned& value) {
     const auto parsed = ParseUnsignedField(edit->text().toStdString());
     if (!parsed) {
         Refuse(ui, edit, NotPositiveIntegerMessage());
@@ -122,12 +120,8 @@ bool CheckUnsignedRange(Ui &ui, QLineEdit *edit, unsigned min, unsigned max, uns
     return true;
 }
 
-std::string ToGbk(const QString &text) {
-    return Utf8ToGbk(text.toStdString());
-}
+std::string ToGbk(const QString& text) { return Utf8ToGbk(text.toStdString()); }
 
-QString FromGbk(const std::string &gbk) {
-    return QString::fromStdString(GbkToUtf8(gbk));
-}
+QString FromGbk(const std::string& gbk) { return QString::fromStdString(GbkToUtf8(gbk)); }
 
 } // namespace velmora

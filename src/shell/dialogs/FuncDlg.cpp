@@ -12,32 +12,32 @@
 
 namespace velmora {
 
-FuncDlg::FuncDlg(Ui &ui, QWidget *parent)
+FuncDlg::FuncDlg(Ui& ui, QWidget* parent)
     : QDialog(parent), ui(ui), name(new FieldEdit(1008, ui, FieldEdit::NoLimit, true, this)),
       list(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("Dialog"));
     list->setObjectName(QStringLiteral("list1007"));
     list->setSortingEnabled(true);
-    for (const FunctionInfo &info : FunctionTable) {
+    for (const FunctionInfo& info : FunctionTable) {
         list->addItem(QString::fromLatin1(info.mnemonic.data(),
                                           static_cast<qsizetype>(info.mnemonic.size())));
     }
     list->sortItems();
     list->setMinimumHeight(160);
     connect(list, &QListWidget::currentTextChanged, this,
-            [this](const QString &text) { name->SetFieldText(text); });
+            [this](const QString& text) { name->SetFieldText(text); });
 
-    auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *hint =
+    auto* hint =
         new QLabel(QStringLiteral("在左边的列表框选择或直接在右边的编辑框输入功能指令"), this);
     hint->setWordWrap(true);
 
-    auto *layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(this);
     layout->addWidget(hint, 0, 0, 1, 2);
     layout->addWidget(list, 1, 0, 2, 1);
     layout->addWidget(name, 1, 1, Qt::AlignTop);
@@ -46,12 +46,12 @@ FuncDlg::FuncDlg(Ui &ui, QWidget *parent)
     layout->setColumnStretch(1, 1);
 }
 
-void FuncDlg::Load(const FuncData &data) {
+void FuncDlg::Load(const FuncData& data) {
     name->SetFieldText(FromGbk(data.name));
     name->setFocus();
 }
 
-void FuncDlg::Store(FuncData &data) const {
+void FuncDlg::Store(FuncData& data) const {
     data.name = ToGbk(name->text());
     data.resultCode = resultCode;
 }

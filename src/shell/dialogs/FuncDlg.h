@@ -15,17 +15,17 @@ class Ui;
 class FuncDlg : public QDialog {
     Q_OBJECT
 public:
-    FuncDlg(Ui &ui, QWidget *parent = nullptr);
+    FuncDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const FuncData &data);
-    void Store(FuncData &data) const;
+    void Load(const FuncData& data);
+    void Store(FuncData& data) const;
 
     void accept() override;
 
 private:
-    Ui &ui;
-    FieldEdit *name;
-    QListWidget *list;
+    Ui& ui;
+    FieldEdit* name;
+    QListWidget* list;
     std::uint16_t resultCode = 0;
 };
 

@@ -4,10 +4,10 @@
 
 namespace velmora {
 
-GotoLineDlg::GotoLineDlg(Ui &ui, QWidget *parent)
+GotoLineDlg::GotoLineDlg(Ui& ui, QWidget* parent)
     : RowNumberDlg(ui, QStringLiteral("转到行"), QStringLiteral("转到"), 1035, parent) {}
 
-void GotoLineDlg::Load(const GotoLineData &data) {
+void GotoLineDlg::Load(const GotoLineData& data) {
     row = data.row;
     number->SetFieldText(QString::number(data.row));
     number->selectAll();

@@ -9,10 +9,10 @@ namespace velmora {
 class GotoLineDlg : public RowNumberDlg {
     Q_OBJECT
 public:
-    GotoLineDlg(Ui &ui, QWidget *parent = nullptr);
+    GotoLineDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const GotoLineData &data);
-    void Store(GotoLineData &data) const { data.row = row; }
+    void Load(const GotoLineData& data);
+    void Store(GotoLineData& data) const { data.row = row; }
 
     void accept() override;
 

@@ -4,10 +4,10 @@
 
 namespace velmora {
 
-InsertLineDlg::InsertLineDlg(Ui &ui, QWidget *parent)
+InsertLineDlg::InsertLineDlg(Ui& ui, QWidget* parent)
     : RowNumberDlg(ui, QStringLiteral("插入行"), QStringLiteral("插入"), 1015, parent) {}
 
-void InsertLineDlg::Load(const InsertLineData &data) {
+void InsertLineDlg::Load(const InsertLineData& data) {
     count = data.count;
     number->SetFieldText(QString::number(data.count));
     number->selectAll();

@@ -9,10 +9,10 @@ namespace velmora {
 class InsertLineDlg : public RowNumberDlg {
     Q_OBJECT
 public:
-    InsertLineDlg(Ui &ui, QWidget *parent = nullptr);
+    InsertLineDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const InsertLineData &data);
-    void Store(InsertLineData &data) const { data.count = count; }
+    void Load(const InsertLineData& data);
+    void Store(InsertLineData& data) const { data.count = count; }
 
     void accept() override;
 

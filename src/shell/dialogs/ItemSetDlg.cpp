@@ -14,7 +14,7 @@ namespace velmora {
 
 namespace {
 
-const FunctionInfo *InstructionOf(std::uint16_t code) {
+const FunctionInfo* InstructionOf(std::uint16_t code) {
     const int index = IndexFromKind(code >> 8);
     return index >= 0 && index < FunctionCount ? &FunctionTable[static_cast<std::size_t>(index)]
                                                : nullptr;
@@ -24,14 +24,14 @@ const FunctionInfo *InstructionOf(std::uint16_t code) {
 // y = 40 from x = 25 to x = 65.
 class ElementFigure : public QWidget {
 public:
-    explicit ElementFigure(QWidget *parent) : QWidget(parent) { setFixedSize(70, 30); }
+    explicit ElementFigure(QWidget* parent) : QWidget(parent) { setFixedSize(70, 30); }
     void SetCode(std::uint16_t value) {
         code = value;
         update();
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override {
+    void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(-20, -25);
@@ -67,7 +67,7 @@ protected:
         case Element::Line:
             break;
         default:
-            if (const FunctionInfo *info = InstructionOf(code)) {
+            if (const FunctionInfo* info = InstructionOf(code)) {
                 p.setPen(Qt::black);
                 p.drawText(QPoint(28, 31 + p.fontMetrics().ascent()),
                            QString::fromLatin1(info->mnemonic.data(),
@@ -83,25 +83,25 @@ private:
 
 } // namespace
 
-ItemSetDlg::ItemSetDlg(Ui &ui, QWidget *parent)
+ItemSetDlg::ItemSetDlg(Ui& ui, QWidget* parent)
     : QDialog(parent), ui(ui), group(new QGroupBox(this)),
       address(new FieldEdit(1002, ui, ItemSetData::AddressSize, true, group)),
       figure(new ElementFigure(group)) {
     setWindowTitle(QStringLiteral("元件设置"));
     group->setObjectName(QStringLiteral("group1000"));
-    auto *row = new QHBoxLayout(group);
+    auto* row = new QHBoxLayout(group);
     row->addWidget(figure);
     row->addWidget(address, 1);
     address->setMinimumWidth(120);
 
-    auto *buttons = new QDialogButtonBox(this);
+    auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("确 认"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -127,7 +127,7 @@ QString ItemSetDlg::CaptionFor(std::uint16_t code) {
     if ((code >> 8) != Kind::CODT && (low < 1 || low > 15)) {
         return {};
     }
-    const FunctionInfo *info = InstructionOf(code);
+    const FunctionInfo* info = InstructionOf(code);
     if (!info) {
         return {};
     }
@@ -136,18 +136,16 @@ QString ItemSetDlg::CaptionFor(std::uint16_t code) {
     return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
-void ItemSetDlg::Load(const ItemSetData &data) {
+void ItemSetDlg::Load(const ItemSetData& data) {
     code = data.elementCode;
     group->setTitle(CaptionFor(code));
-    static_cast<ElementFigure *>(figure)->SetCode(code);
+    static_cast<ElementFigure*>(figure)->SetCode(code);
     address->SetFieldText(FromGbk(data.address));
     address->selectAll();
     address->setFocus();
 }
 
-void ItemSetDlg::Store(ItemSetData &data) const {
-    data.address = ToGbk(address->text());
-}
+void ItemSetDlg::Store(ItemSetData& data) const { data.address = ToGbk(address->text()); }
 
 void ItemSetDlg::accept() {
     if (CheckLength(ui, address, ItemSetData::AddressSize)) {

@@ -16,10 +16,10 @@ class Ui;
 class ItemSetDlg : public QDialog {
     Q_OBJECT
 public:
-    ItemSetDlg(Ui &ui, QWidget *parent = nullptr);
+    ItemSetDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const ItemSetData &data);
-    void Store(ItemSetData &data) const;
+    void Load(const ItemSetData& data);
+    void Store(ItemSetData& data) const;
 
     // The group caption shown for an element code.
     static QString CaptionFor(std::uint16_t code);
@@ -27,11 +27,11 @@ public:
     void accept() override;
 
 private:
-    Ui &ui;
+    Ui& ui;
     std::uint16_t code = 0;
-    QGroupBox *group;
-    FieldEdit *address;
-    QWidget *figure;
+    QGroupBox* group;
+    FieldEdit* address;
+    QWidget* figure;
 };
 
 } // namespace velmora

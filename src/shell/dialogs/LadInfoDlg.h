@@ -14,18 +14,18 @@ class Ui;
 class LadInfoDlg : public QDialog {
     Q_OBJECT
 public:
-    LadInfoDlg(Ui &ui, QWidget *parent = nullptr);
+    LadInfoDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const LadInfoData &data);
-    void Store(LadInfoData &data) const;
+    void Load(const LadInfoData& data);
+    void Store(LadInfoData& data) const;
 
     void accept() override;
 
 private:
-    Ui &ui;
-    FieldEdit *version;
-    FieldEdit *machine;
-    FieldEdit *modifier;
+    Ui& ui;
+    FieldEdit* version;
+    FieldEdit* machine;
+    FieldEdit* modifier;
 };
 
 } // namespace velmora

@@ -15,14 +15,14 @@ class Ui;
 class NoteDlg : public QDialog {
     Q_OBJECT
 public:
-    NoteDlg(Ui &ui, QWidget *parent = nullptr);
+    NoteDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const NoteData &data);
-    void Store(NoteData &data) const;
+    void Load(const NoteData& data);
+    void Store(NoteData& data) const;
 
 private:
-    QGroupBox *group;
-    FieldEdit *comment;
+    QGroupBox* group;
+    FieldEdit* comment;
 };
 
 } // namespace velmora

@@ -14,10 +14,10 @@ class Ui;
 class RowNumberDlg : public QDialog {
     Q_OBJECT
 protected:
-    RowNumberDlg(Ui &ui, const QString &caption, const QString &verb, int editId, QWidget *parent);
+    RowNumberDlg(Ui& ui, const QString& caption, const QString& verb, int editId, QWidget* parent);
 
-    Ui &ui;
-    FieldEdit *number;
+    Ui& ui;
+    FieldEdit* number;
 };
 
 } // namespace velmora

@@ -13,17 +13,17 @@ class Ui;
 class SelMulRowDlg : public QDialog {
     Q_OBJECT
 public:
-    SelMulRowDlg(Ui &ui, QWidget *parent = nullptr);
+    SelMulRowDlg(Ui& ui, QWidget* parent = nullptr);
 
-    void Load(const SelMulRowData &data);
-    void Store(SelMulRowData &data) const;
+    void Load(const SelMulRowData& data);
+    void Store(SelMulRowData& data) const;
 
     void accept() override;
 
 private:
-    Ui &ui;
-    FieldEdit *start;
-    FieldEdit *end;
+    Ui& ui;
+    FieldEdit* start;
+    FieldEdit* end;
     int startRow = 0;
     int endRow = 0;
 };

@@ -324,11 +324,13 @@ void CMainFrame::ArrangeIcons() {
 }
 
 void CMainFrame::BuildMenus() {
+    // The list may change from a command of one of these menus, so they go once it returns.
+    menuBar()->clear();
     for (QMenu* menu : noDocumentMenus) {
-        delete menu;
+        menu->deleteLater();
     }
     for (QMenu* menu : documentMenus) {
-        delete menu;
+        menu->deleteLater();
     }
     noDocumentMenus.clear();
     documentMenus.clear();

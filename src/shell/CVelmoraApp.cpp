@@ -229,7 +229,7 @@ void CVelmoraApp::OnRecentFile(std::size_t index) {
     const QString path = QFile::decodeName(recentFiles.Entries()[index].c_str());
     if (!OpenDocumentFile(path) && documentFactory) {
         // A file that can no longer be opened leaves the list.
-        recentFiles.Remove(0);
+        recentFiles.Remove(index);
         RecentFilesChanged();
     }
 }

@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -274,9 +275,17 @@ TEST_F(MainFrameTest, PaneCheckMarksFollowTogglesAndCloseButtons) {
     EXPECT_FALSE(listing->isChecked());
     EXPECT_FALSE(frame.Panes().InstructionList().visible);
 
-    // A floating pane has the window frame's close instead of a gripper.
-    frame.OutputBar()->setFloating(true);
-    EXPECT_EQ(frame.OutputBar()->titleBarWidget(), nullptr);
+    // A double-click on the gripper floats the pane; a floating pane has the window frame's
+    // close instead of a gripper.
+    auto* outputGripper = qobject_cast<CoolBarGripper*>(frame.OutputBar()->titleBarWidget());
+    ASSERT_NE(outputGripper, nullptr);
+    QTest::mouseDClick(outputGripper, Qt::LeftButton, {},
+                       QPoint(outputGripper->width() / 2, outputGripper->height() - 4));
+    EXPECT_TRUE(frame.OutputBar()->isFloating());
+    // The frame changes once the button is up, not in the middle of a drag.
+    EXPECT_NE(frame.OutputBar()->titleBarWidget(), nullptr);
+    QTest::mouseRelease(outputGripper, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame.OutputBar()->titleBarWidget(); }));
     EXPECT_EQ(frame.OutputBar()->minimumSize(), CCoolBar::MinFloatingSize);
     frame.OutputBar()->close();
     EXPECT_TRUE(frame.OutputBar()->isHidden());
@@ -412,6 +421,41 @@ TEST_F(MainFrameTest, FileOpenAsksWithTheLadderFiltersAndCancelDoesNothing) {
     ui.fileAnswers.push_back("/data/x.plf");
     frame.RunCommand(Cmd::FileOpen);
     EXPECT_EQ(opened, (std::vector<QString>{"/data/x.plf"}));
+}
+
+TEST_F(MainFrameTest, FilesDroppedOnTheFrameAreOpened) {
+    CMainFrame& frame = Start();
+    UseFakeDocuments();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/d1.plf")),
+                  QUrl(QStringLiteral("https://example.invalid/x.plf")),
+                  QUrl::fromLocalFile(QStringLiteral("/tmp/d2.grp"))});
+    const QPoint at(300, 300);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &drop);
+    EXPECT_EQ(opened, (std::vector<QString>{"/tmp/d1.plf", "/tmp/d2.grp"}));
+    EXPECT_EQ(frame.Documents().size(), 2u);
+}
+
+TEST_F(MainFrameTest, ARecentFileThatNoLongerOpensLeavesTheList) {
+    profile.SetString("Recent File List", "File1", "/work/fine.plf");
+    profile.SetString("Recent File List", "File2", "/work/gone.plf");
+    CMainFrame& frame = Start();
+    velmora->SetDocumentFactory([](const QString* path) -> std::unique_ptr<ShellDocument> {
+        if (path && path->endsWith(QStringLiteral("gone.plf"))) {
+            return nullptr;
+        }
+        return std::make_unique<FakeDocument>();
+    });
+    frame.Action(Cmd::RecentFile1 + 1)->trigger();
+    EXPECT_EQ(velmora->RecentFiles().Entries(), (std::vector<std::string>{"/work/fine.plf"}));
+    frame.Action(Cmd::RecentFile1)->trigger();
+    EXPECT_EQ(frame.Documents().size(), 1u);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(FileMenuItems().contains(QStringLiteral("&1 /work/fine.plf")));
 }
 
 TEST_F(MainFrameTest, ALoneFileNameOnTheCommandLineOpensNothing) {

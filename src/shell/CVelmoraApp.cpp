@@ -14,6 +14,7 @@
 #include <QLocalSocket>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include <unistd.h>
 
@@ -96,6 +97,10 @@ bool CVelmoraApp::InitInstance(const QStringList& arguments) {
         return false;
     }
 
+    // Filling the screen first keeps the frame full-size where no window manager maximizes it.
+    if (const QScreen* screen = frame->screen()) {
+        frame->setGeometry(screen->availableGeometry());
+    }
     frame->showMaximized();
     return true;
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static auto program = std::make_unique<velmora::LadderProgram>();
     static auto compiler = std::make_unique<velmora::LadderCompiler>();
     program->rowCount = 1;
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     compiler->lines.clear();
     compiler->errorCount = 0;
 
-    const std::string_view input(reinterpret_cast<const char *>(data), size);
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
     while (start <= input.size() && compiler->lines.size() < velmora::LadderCompiler::MaxLines) {
         std::size_t end = input.find('\n', start);

@@ -18,29 +18,29 @@ using namespace velmora;
 
 class Bytes {
 public:
-    Bytes(const std::uint8_t *data, std::size_t size) : data_(data), size_(size) {}
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint8_t Next() { return pos_ < size_ ? data_[pos_++] : 0; }
     bool Empty() const { return pos_ >= size_; }
 
 private:
-    const std::uint8_t *data_;
+    const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
 };
 
-constexpr std::array<const char *, 10> Operands = {
-    "", "X000.0", "X001.7", "R010.1", "1", "K003.0", "D0010", "F000.0", "123456", "Y000.2"};
+constexpr std::array<const char*, 10> Operands = {"",       "X000.0", "X001.7", "R010.1", "1",
+                                                  "K003.0", "D0010",  "F000.0", "123456", "Y000.2"};
 
 constexpr std::array<ElementCode, 6> Singles = {Element::Empty,         Element::Line,
                                                 Element::ClosedContact, Element::OpenContact,
                                                 Element::Coil,          Element::InvertedCoil};
 
-void Fail(const char *what) {
+void Fail(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
     __builtin_trap();
 }
 
-void FillCell(LadderCell &cell, Bytes &in) {
+void FillCell(LadderCell& cell, Bytes& in) {
     const std::uint8_t b = in.Next();
     cell = LadderCell{};
     cell.verticalLine = (b & 0x80) ? 1 : 0;
@@ -52,7 +52,7 @@ void FillCell(LadderCell &cell, Bytes &in) {
         cell.code = pick == 4 ? (choice & 8 ? Element::InvertedCoil : Element::Coil)
                               : Singles[static_cast<std::size_t>(pick)];
     } else if (choice < 124) {
-        const FunctionInfo &f = FunctionTable[static_cast<std::size_t>(in.Next() % FunctionCount)];
+        const FunctionInfo& f = FunctionTable[static_cast<std::size_t>(in.Next() % FunctionCount)];
         const std::uint8_t offsets = in.Next();
         const int rowOffset = (offsets >> 4) % 6;
         const int columnOffset = (offsets & 0x0F) % 8;
@@ -68,7 +68,7 @@ void FillCell(LadderCell &cell, Bytes &in) {
     cell.SetOperand(Operands[static_cast<std::size_t>(in.Next() % Operands.size())]);
 }
 
-void EndRow(LadderRow &row, int kind) {
+void EndRow(LadderRow& row, int kind) {
     row = LadderRow{};
     for (int c = 5; c < ColumnsPerRow; ++c) {
         row[c].code = Element::Line;
@@ -78,7 +78,7 @@ void EndRow(LadderRow &row, int kind) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static auto program = std::make_unique<LadderProgram>();
     static auto compiler = std::make_unique<LadderCompiler>();
     Bytes in(data, size);
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         rows = LadderProgram::MaxRows - 2;
     }
     for (int r = 0; r < rows; ++r) {
-        LadderRow &row = program->Row(r);
+        LadderRow& row = program->Row(r);
         for (int c = 0; c < ColumnsPerRow; ++c) {
             FillCell(row[c], in);
         }
@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (compiler->lines.size() > static_cast<std::size_t>(LadderCompiler::MaxLines)) {
         Fail("more lines than the list holds");
     }
-    for (const std::string &line : compiler->lines) {
+    for (const std::string& line : compiler->lines) {
         if (line.size() >= LadderCompiler::LineSlotSize + 6) {
             Fail("line too long");
         }

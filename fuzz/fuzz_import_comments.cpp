@@ -11,13 +11,13 @@
 
 using namespace velmora;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const int fd = memfd_create("comments", 0);
     static const std::string path = "/proc/self/fd/" + std::to_string(fd);
     static const SymbolCommentTable empty;
     static SymbolCommentTable fromText;
     static SymbolCommentTable fromFile;
-    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     fromText = empty;
     ParseSymbolComments(fromText, text);

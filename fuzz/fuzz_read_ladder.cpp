@@ -36,7 +36,7 @@ struct Document {
     }
 };
 
-void Load(Document &doc, Document &copy, std::string_view bytes, std::string_view name) {
+void Load(Document& doc, Document& copy, std::string_view bytes, std::string_view name) {
     if (!doc.Read(bytes, name)) {
         if (doc.program.rowCount != 0) {
             std::abort();
@@ -63,10 +63,10 @@ void Load(Document &doc, Document &copy, std::string_view bytes, std::string_vie
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const auto doc = std::make_unique<Document>();
     static const auto copy = std::make_unique<Document>();
-    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     Load(*doc, *copy, bytes, "ladder.plf");
     Load(*doc, *copy, bytes, "LADDER.CON");
     return 0;

@@ -4,14 +4,13 @@
 
 namespace {
 
-constexpr const char* Usage =
-    "Usage: velmora-cli COMMAND [ARGUMENTS]\n"
-    "\n"
-    "Converts ladder files without a display.\n"
-    "\n"
-    "Options:\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n";
+constexpr const char* Usage = "Usage: velmora-cli COMMAND [ARGUMENTS]\n"
+                              "\n"
+                              "Converts ladder files without a display.\n"
+                              "\n"
+                              "Options:\n"
+                              "  --help       show this help and exit\n"
+                              "  --version    show the version and exit\n";
 
 } // namespace
 

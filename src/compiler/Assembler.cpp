@@ -25,9 +25,7 @@ char CharAt(std::string_view text, std::size_t index) {
 }
 
 // A side of a step boundary: "above" a step is later in the program.
-bool Above(int step, int boundary) {
-    return step > boundary;
-}
+bool Above(int step, int boundary) { return step > boundary; }
 
 } // namespace
 
@@ -66,8 +64,8 @@ bool LadderCompiler::AssemblyLine::Read(std::string_view line) {
     return true;
 }
 
-void LadderCompiler::ToUpperInPlace(std::string &text) {
-    for (char &ch : text) {
+void LadderCompiler::ToUpperInPlace(std::string& text) {
+    for (char& ch : text) {
         if (ch >= 'a' && ch <= 'z') {
             ch = static_cast<char>(ch - 'a' + 'A');
         }
@@ -168,12 +166,12 @@ std::uint8_t LadderCompiler::BitMask(std::string_view text) {
     return bit >= 0 && bit <= 7 ? static_cast<std::uint8_t>(1u << bit) : 0;
 }
 
-bool LadderCompiler::EmitCode(const CodeRecord &record) {
+bool LadderCompiler::EmitCode(const CodeRecord& record) {
     if (recordCount >= MaxRecords) {
         RecordError(0, 1004, -1);
         return false;
     }
-    CodeRecord &stored = codeBuffer[recordCount];
+    CodeRecord& stored = codeBuffer[recordCount];
     stored = record;
     if (record.opcode != op::Terminator) {
         stored.step = recordCount;
@@ -207,7 +205,7 @@ int LadderCompiler::Assemble() {
     bool afterEnd2 = false;
 
     AssemblyLine line;
-    for (const std::string &stored : lines) {
+    for (const std::string& stored : lines) {
         if (!line.Read(stored)) {
             continue;
         }
@@ -365,8 +363,8 @@ void LadderCompiler::LinkPass() {
     }
 
     for (int i = 0; i < callCount; ++i) {
-        const CallRecord &call = calls[static_cast<std::size_t>(i)];
-        const SubprogramRecord &target = subprograms[static_cast<std::size_t>(call.number)];
+        const CallRecord& call = calls[static_cast<std::size_t>(i)];
+        const SubprogramRecord& target = subprograms[static_cast<std::size_t>(call.number)];
         if (target.defined == 0) {
             RecordError(0, 1040, call.sourceRow);
             return;
@@ -378,8 +376,8 @@ void LadderCompiler::LinkPass() {
 
     const int end1 = program != nullptr ? program->level1End : 0;
     for (int i = 0; i < jumpCount; ++i) {
-        const NumberedStep &jump = jumps[static_cast<std::size_t>(i)];
-        const NumberedStep *label = nullptr;
+        const NumberedStep& jump = jumps[static_cast<std::size_t>(i)];
+        const NumberedStep* label = nullptr;
         for (int k = 0; k < labelCount; ++k) {
             if (labels[static_cast<std::size_t>(k)].number == jump.number) {
                 label = &labels[static_cast<std::size_t>(k)];
@@ -409,7 +407,7 @@ void LadderCompiler::LinkPass() {
 }
 
 bool LadderCompiler::CheckNesting(int sp) {
-    const SubprogramRecord &caller = subprograms[static_cast<std::size_t>(sp)];
+    const SubprogramRecord& caller = subprograms[static_cast<std::size_t>(sp)];
     for (int k = 0; k < caller.calleeCount; ++k) {
         const int callee = calleeLists[static_cast<std::size_t>(sp)][static_cast<std::size_t>(k)];
         bool onChain = false;
@@ -418,7 +416,7 @@ bool LadderCompiler::CheckNesting(int sp) {
         }
         if (onChain) {
             for (int i = 0; i < callCount; ++i) {
-                const CallRecord &call = calls[static_cast<std::size_t>(i)];
+                const CallRecord& call = calls[static_cast<std::size_t>(i)];
                 if (call.number == callee && call.sourceRow > caller.sourceRow) {
                     RecordError(0, 1040, call.sourceRow);
                     return false;

@@ -4,8 +4,8 @@
 
 namespace velmora {
 
-bool LadderCompiler::WriteInstructionText(std::string &file) const {
-    for (const std::string &line : lines) {
+bool LadderCompiler::WriteInstructionText(std::string& file) const {
+    for (const std::string& line : lines) {
         // The row number goes; the blanks that padded it stay.
         const std::size_t lastBlank = line.rfind(' ');
         file.append(line, 0, lastBlank == std::string::npos ? line.size() : lastBlank);
@@ -14,11 +14,11 @@ bool LadderCompiler::WriteInstructionText(std::string &file) const {
     return true;
 }
 
-bool LadderCompiler::WriteBinaryCode(std::string &file) const {
+bool LadderCompiler::WriteBinaryCode(std::string& file) const {
     file.reserve(file.size() + recordCount * 8u + MaxDataWords * 2u);
     for (int i = 0; i < recordCount; ++i) {
         const auto bytes = codeBuffer[static_cast<std::size_t>(i)].Bytes();
-        file.append(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+        file.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
     if (recordCount == 0) {
         return true;

@@ -100,8 +100,8 @@ void LadderCompiler::RecordError(int source, int code, int row) {
     if (errorCount >= MaxErrors) {
         return;
     }
-    errors[errorCount] = ConvertError{static_cast<std::uint8_t>(source),
-                                      static_cast<std::uint16_t>(code), row};
+    errors[errorCount] =
+        ConvertError{static_cast<std::uint8_t>(source), static_cast<std::uint16_t>(code), row};
     ++errorCount;
 }
 

@@ -17,9 +17,7 @@ char CharAt(std::string_view text, std::size_t index) {
     return index < text.size() ? text[index] : '\0';
 }
 
-int Digit(char ch) {
-    return ch - '0';
-}
+int Digit(char ch) { return ch - '0'; }
 
 // The operand size of a format word: its fourth digit, 3 bytes being handled as 4.
 int Size(std::string_view format) {
@@ -28,9 +26,7 @@ int Size(std::string_view format) {
 }
 
 // 1: the next operand is a constant; 2: an address.
-int OperandKind(std::string_view format) {
-    return Digit(CharAt(format, 0)) + 1;
-}
+int OperandKind(std::string_view format) { return Digit(CharAt(format, 0)) + 1; }
 
 bool IsLetterWord(std::string_view word) {
     const char first = CharAt(word, 0);
@@ -44,23 +40,23 @@ CodeRecord Record(int opcode, int format) {
     return record;
 }
 
-void SetAddress(CodeRecord &record, std::string_view word) {
+void SetAddress(CodeRecord& record, std::string_view word) {
     record.operand = LadderCompiler::AddressWord(word);
     record.letter = LadderCompiler::LetterCode(word);
     record.bitMask = 0;
 }
 
-void SetBitAddress(CodeRecord &record, std::string_view word) {
+void SetBitAddress(CodeRecord& record, std::string_view word) {
     SetAddress(record, word);
     record.bitMask = LadderCompiler::BitMask(word);
 }
 
-void SetConstant(CodeRecord &record, std::string_view word) {
+void SetConstant(CodeRecord& record, std::string_view word) {
     record.SetConstant(static_cast<std::uint32_t>(Atoi(word)));
 }
 
 // The second operand of a two-operand instruction, by the kind its record's format announces.
-void SetValue(CodeRecord &record, std::string_view word) {
+void SetValue(CodeRecord& record, std::string_view word) {
     if (record.format == 1) {
         SetConstant(record, word);
     } else if (record.format == 2) {
@@ -68,12 +64,8 @@ void SetValue(CodeRecord &record, std::string_view word) {
     }
 }
 
-std::uint8_t LowByte(int value) {
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
-std::uint16_t Word16(long long value) {
-    return static_cast<std::uint16_t>(value & 0xFFFF);
-}
+std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint16_t Word16(long long value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
 
 enum class Mover { Movn, MovbOrMovw };
 
@@ -108,11 +100,11 @@ bool DestinationFits(std::string_view destination, long long count, bool address
 
 class Encoder {
 public:
-    Encoder(LadderCompiler &compiler, const Line &line) : c(compiler), line(line) {}
+    Encoder(LadderCompiler& compiler, const Line& line) : c(compiler), line(line) {}
 
     std::string_view T(std::size_t index) const { return line.Word(index); }
     int N(std::size_t index) const { return Atoi(line.Word(index)); }
-    void Make(const CodeRecord &record) { c.MakeRecord(record); }
+    void Make(const CodeRecord& record) { c.MakeRecord(record); }
     void Fail(int code, int row) { c.RecordError(0, code, row); }
 
     void Bit(int opcode) {
@@ -373,7 +365,7 @@ public:
 
     void Jump(int opcode) {
         const bool isJump = opcode == op::Jmpb;
-        std::uint16_t &count = isJump ? c.jumpCount : c.labelCount;
+        std::uint16_t& count = isJump ? c.jumpCount : c.labelCount;
         if (count >= LadderCompiler::MaxCalls) {
             Fail(1015, -1);
             return;
@@ -409,13 +401,13 @@ public:
         c.calls[c.callCount] = CallRecord{number, c.stepCount, c.sourceRow};
         ++c.callCount;
         if (c.subprogramCount > 0) {
-            SubprogramRecord &current = c.subprograms[c.currentSubprogram];
+            SubprogramRecord& current = c.subprograms[c.currentSubprogram];
             if (current.calleeCount >= LadderCompiler::MaxCallees ||
                 c.subprogramCount == c.speCount || number == c.currentSubprogram) {
                 Fail(1040, -1);
                 return;
             }
-            auto &callees = c.calleeLists[c.currentSubprogram];
+            auto& callees = c.calleeLists[c.currentSubprogram];
             const auto listed = callees.begin() + current.calleeCount;
             if (std::find(callees.begin(), listed, number) == listed) {
                 callees[current.calleeCount] = static_cast<std::uint16_t>(number);
@@ -439,7 +431,7 @@ public:
             return;
         }
         c.currentSubprogram = static_cast<std::uint16_t>(number);
-        SubprogramRecord &subprogram = c.subprograms[c.currentSubprogram];
+        SubprogramRecord& subprogram = c.subprograms[c.currentSubprogram];
         subprogram.defined = 1;
         subprogram.step = c.stepCount;
         subprogram.sourceRow = c.sourceRow;
@@ -469,13 +461,13 @@ private:
         }
     }
 
-    LadderCompiler &c;
-    const Line &line;
+    LadderCompiler& c;
+    const Line& line;
 };
 
 } // namespace
 
-void LadderCompiler::Encode(int opcode, const AssemblyLine &line) {
+void LadderCompiler::Encode(int opcode, const AssemblyLine& line) {
     Encoder encoder(*this, line);
     switch (opcode) {
     case op::Rd:

@@ -9,9 +9,7 @@ namespace {
 
 constexpr int MnemonicWidth = 10;
 
-bool IsCoil(ElementCode code) {
-    return code == Element::Coil || code == Element::InvertedCoil;
-}
+bool IsCoil(ElementCode code) { return code == Element::Coil || code == Element::InvertedCoil; }
 
 // The boxes a row of bare lines may feed.
 bool AcceptsLinesOnly(int kind) {
@@ -39,11 +37,9 @@ bool LadderCompiler::EmitLine(std::string_view text, int row) {
     return true;
 }
 
-void LadderCompiler::ClearLines() {
-    lines.clear();
-}
+void LadderCompiler::ClearLines() { lines.clear(); }
 
-bool LadderCompiler::EmitRelayLine(std::string_view mnemonic, const LadderCell &cell, int row) {
+bool LadderCompiler::EmitRelayLine(std::string_view mnemonic, const LadderCell& cell, int row) {
     const std::string_view operand = cell.OperandText();
     if (operand.empty()) {
         RecordError(0, 1001, row);
@@ -59,7 +55,7 @@ bool LadderCompiler::EmitRelayLine(std::string_view mnemonic, const LadderCell &
 
 // --- predicates ---------------------------------------------------------------------------
 
-const LadderCell &LadderCompiler::CellAt(int row, int column) const {
+const LadderCell& LadderCompiler::CellAt(int row, int column) const {
     static const LadderCell outside{};
     if (column < 0 || column >= ColumnsPerRow) {
         return outside;
@@ -97,7 +93,7 @@ int LadderCompiler::LastLinkColumn(int row, int from, int to) const {
     return result;
 }
 
-int LadderCompiler::FindFunctionInRow(int row, int &column) const {
+int LadderCompiler::FindFunctionInRow(int row, int& column) const {
     for (int c = 0; c < CoilColumn; ++c) {
         const ElementCode code = CellAt(row, c).code;
         if (IsBoxCode(code) && FindFunction(KindOf(code)) != nullptr) {
@@ -108,13 +104,13 @@ int LadderCompiler::FindFunctionInRow(int row, int &column) const {
     return 0;
 }
 
-int LadderCompiler::NetworkExtent(int start, int &end) {
+int LadderCompiler::NetworkExtent(int start, int& end) {
     end = start;
     bool found = false;
     int col = 0;
     while (end <= program->rowCount - 1) {
         if (FindFunctionInRow(end, col) != 0) {
-            const LadderCell &head = CellAt(end, 0);
+            const LadderCell& head = CellAt(end, 0);
             const bool tableCell = KindOf(CellAt(end, col).code) == Kind::CODT;
             // A data-table row without its head has no height: stepping on would revisit it.
             if (tableCell && head.code != CellCode(Kind::CODT, 0, 0)) {
@@ -168,7 +164,7 @@ bool LadderCompiler::SeriesRow(int row, int from, int to, int kind) {
     bool firstContact = true;
     bool linesOnly = true;
     for (int c = from; c <= to; ++c) {
-        const LadderCell &cell = CellAt(row, c);
+        const LadderCell& cell = CellAt(row, c);
         if (cell.code != Element::Line) {
             linesOnly = false;
         }
@@ -198,7 +194,7 @@ bool LadderCompiler::SeriesRow(int row, int from, int to, int kind) {
 
 bool LadderCompiler::AndSeries(int row, int from, int to) {
     for (int c = from; c <= to; ++c) {
-        const LadderCell &cell = CellAt(row, c);
+        const LadderCell& cell = CellAt(row, c);
         if (cell.code == Element::Empty) {
             RecordError(0, 1016, row);
             return false;
@@ -215,7 +211,7 @@ bool LadderCompiler::AndSeries(int row, int from, int to) {
 
 bool LadderCompiler::BranchSeries(bool isOr, int row, int from, int to) {
     for (int c = from; c <= to; ++c) {
-        const LadderCell &cell = CellAt(row, c);
+        const LadderCell& cell = CellAt(row, c);
         if (cell.code == Element::Empty) {
             RecordError(0, 1009, row);
             return false;
@@ -235,7 +231,7 @@ bool LadderCompiler::BranchSeries(bool isOr, int row, int from, int to) {
 
 bool LadderCompiler::EmitCoils(int first, int last, bool fromBox) {
     for (int r = first; r <= last; ++r) {
-        const LadderCell &c7 = CellAt(r, CoilColumn);
+        const LadderCell& c7 = CellAt(r, CoilColumn);
         const bool p6 = r > first && HasLink(r - 1, CoilColumn - 1);
         const bool misplaced = (r == first && !IsCoil(c7.code)) ||
                                (r > first && !IsCoil(c7.code) && c7.code != Element::Empty && p6) ||

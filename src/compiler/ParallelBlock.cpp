@@ -34,7 +34,7 @@ bool LadderCompiler::ParallelBlock(int first, int last, int from, int to) {
 
     // Segment by segment; a segment's columns are segment.start to e.
     for (int s = 0; s < copy.count; ++s) {
-        ColumnSegment &segment = copy.list[static_cast<std::size_t>(s)];
+        ColumnSegment& segment = copy.list[static_cast<std::size_t>(s)];
         if (segment.start >= CoilColumn) {
             return true;
         }
@@ -115,7 +115,7 @@ bool LadderCompiler::ParallelBlock(int first, int last, int from, int to) {
             ++k;
         }
         if (s > 0) {
-            const ColumnSegment &leftmost = copy.list[0];
+            const ColumnSegment& leftmost = copy.list[0];
             if (s == 1 && leftmost.parallel == 0 &&
                 CountContacts(first, leftmost.start, leftmost.end) == 0) {
                 RecordError(0, 1017, first);
@@ -139,7 +139,7 @@ LadderCompiler::BlockRows LadderCompiler::SaveBlockRows() const {
     return BlockRows{blockFirst, blockLast};
 }
 
-void LadderCompiler::RestoreBlockRows(const BlockRows &saved) {
+void LadderCompiler::RestoreBlockRows(const BlockRows& saved) {
     blockFirst = saved.first;
     blockLast = saved.last;
 }
@@ -214,7 +214,7 @@ int LadderCompiler::MergePoint(int first, int last, int col) {
                 broken = true;
             }
         }
-        int &gap = gapRow[static_cast<std::size_t>(r - first)];
+        int& gap = gapRow[static_cast<std::size_t>(r - first)];
         if (bothEmpty(r)) {
             gap = r - 1;
             ++gaps;
@@ -251,7 +251,7 @@ int LadderCompiler::MergePoint(int first, int last, int col) {
 
 // --- branches of a parallel segment -------------------------------------------------------
 
-int LadderCompiler::BranchEnd(int &r, int last, ColumnSegment &segment, bool continuing, int s) {
+int LadderCompiler::BranchEnd(int& r, int last, ColumnSegment& segment, bool continuing, int s) {
     const int e = segment.end;
     if (r > last) {
         return -1;
@@ -328,9 +328,9 @@ int LadderCompiler::BranchEnd(int &r, int last, ColumnSegment &segment, bool con
     return i <= last ? i : r - 1;
 }
 
-int LadderCompiler::NeedAndStk(const SegmentCopy &copy, int s) {
-    const ColumnSegment &current = copy.list[static_cast<std::size_t>(s)];
-    const ColumnSegment &previous = copy.list[static_cast<std::size_t>(s - 1)];
+int LadderCompiler::NeedAndStk(const SegmentCopy& copy, int s) {
+    const ColumnSegment& current = copy.list[static_cast<std::size_t>(s)];
+    const ColumnSegment& previous = copy.list[static_cast<std::size_t>(s - 1)];
     const bool hasNext = s + 1 < copy.count;
     const ColumnSegment next =
         hasNext ? copy.list[static_cast<std::size_t>(s + 1)] : ColumnSegment{};
@@ -343,7 +343,7 @@ int LadderCompiler::NeedAndStk(const SegmentCopy &copy, int s) {
     }
 
     // The row where a segment's right-edge link ends, not counting the empty rows above it.
-    const auto endRowOf = [this](const ColumnSegment &segment) {
+    const auto endRowOf = [this](const ColumnSegment& segment) {
         int endRow = 0;
         int run = 0;
         for (int row = blockFirst; row <= blockLast - 1; ++row) {

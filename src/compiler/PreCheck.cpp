@@ -32,7 +32,7 @@ constexpr std::array<OutputArea, 5> OutputAreas = {{
 constexpr int OutputMapSize = 5760;
 
 constexpr std::array<ElementCode, 6> NumberedParameterCells = {0x1001, 0x1901, 0x4202,
-                                                                0x4102, 0x2701, 0x2801};
+                                                               0x4102, 0x2701, 0x2801};
 
 // The map index of an output address, or -1 when the address is not a legal output.
 int OutputIndex(std::string_view text) {

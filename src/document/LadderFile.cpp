@@ -19,40 +19,38 @@ namespace {
 
 using namespace LadderFileLayout;
 
-std::uint16_t Word(const char *p) {
+std::uint16_t Word(const char* p) {
     return static_cast<std::uint16_t>(static_cast<unsigned char>(p[0]) |
                                       (static_cast<unsigned char>(p[1]) << 8));
 }
 
-void PutWord(std::string &out, std::uint16_t value) {
+void PutWord(std::string& out, std::uint16_t value) {
     out += static_cast<char>(value & 0xFF);
     out += static_cast<char>(value >> 8);
 }
 
-void PutLong(std::string &out, std::uint32_t value) {
+void PutLong(std::string& out, std::uint32_t value) {
     PutWord(out, static_cast<std::uint16_t>(value & 0xFFFF));
     PutWord(out, static_cast<std::uint16_t>(value >> 16));
 }
 
-void PutField(std::string &out, const char *field, std::size_t width) {
-    out.append(field, width);
-}
+void PutField(std::string& out, const char* field, std::size_t width) { out.append(field, width); }
 
 // Text up to its first NUL, NUL-padded to the width.
-void PutText(std::string &out, std::string_view text, std::size_t width) {
+void PutText(std::string& out, std::string_view text, std::size_t width) {
     text = text.substr(0, std::min(width, text.find('\0')));
     out += text;
     out.append(width - text.size(), '\0');
 }
 
-bool FormatError(LadderProgram &program, OutputPanes &panes, Ui &ui) {
+bool FormatError(LadderProgram& program, OutputPanes& panes, Ui& ui) {
     ui.MessageBox("无法打开梯形图文件!");
     panes.AppendOutputLine("格式错误!\r\n无法打开梯形图文件!");
     program.rowCount = 0;
     return false;
 }
 
-void ReadCell(const char *p, LadderCell &cell) {
+void ReadCell(const char* p, LadderCell& cell) {
     cell.Initialise();
     cell.code = Word(p);
     cell.verticalLine = Word(p + 2);
@@ -67,20 +65,18 @@ void ReadCell(const char *p, LadderCell &cell) {
     }
 }
 
-bool IsTableRow(const LadderRow &row) {
-    return KindOf(row[0].code) == Kind::CODT;
-}
+bool IsTableRow(const LadderRow& row) { return KindOf(row[0].code) == Kind::CODT; }
 
 // Gives every cell of the data-table run that ends at row last its length.
-void MarkTableRun(LadderProgram &program, int last, int length) {
+void MarkTableRun(LadderProgram& program, int last, int length) {
     for (int r = last; r >= 0 && IsTableRow(program.Row(r)); --r) {
-        for (LadderCell &cell : program.Row(r).cells) {
+        for (LadderCell& cell : program.Row(r).cells) {
             cell.tableRows = length;
         }
     }
 }
 
-std::uint16_t NumberSlot(const LadderCell &cell) {
+std::uint16_t NumberSlot(const LadderCell& cell) {
     const std::string_view text = cell.OperandText();
     const int value = text.empty() ? 0 : Atoi(text.substr(1));
     if (value == cell.number) {
@@ -92,7 +88,7 @@ std::uint16_t NumberSlot(const LadderCell &cell) {
     return static_cast<std::uint16_t>(cell.number);
 }
 
-int BoxColumn(const LadderRow &row) {
+int BoxColumn(const LadderRow& row) {
     for (int c = 0; c < ColumnsPerRow; ++c) {
         if (IsBoxCode(row[c].code)) {
             return c;
@@ -116,9 +112,9 @@ bool IsConFileName(std::string_view fileName) {
     return upper(tail[0]) == 'C' && upper(tail[1]) == 'O' && upper(tail[2]) == 'N';
 }
 
-bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram &program,
-                LadderProgram &oldProgram, LadderInfo &info, SymbolCommentTable &symbolComments,
-                LadderCompiler &compiler, OutputPanes &panes, Ui &ui) {
+bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram& program,
+                LadderProgram& oldProgram, LadderInfo& info, SymbolCommentTable& symbolComments,
+                LadderCompiler& compiler, OutputPanes& panes, Ui& ui) {
     program.Clear();
     oldProgram.Clear();
     // The compiler may run on a ladder that failed to load; it must never see a stale program.
@@ -143,7 +139,7 @@ bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram
         return FormatError(program, panes, ui);
     }
 
-    const char *p = bytes.data() + 2;
+    const char* p = bytes.data() + 2;
     program.end1Row = Word(p);
     program.lastStep = Word(p + 2);
     program.level1End = Word(p + 4);
@@ -160,7 +156,7 @@ bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram
     program.rowCount = rowCount;
     int tableRun = 0;
     for (int r = 0; r < rowCount; ++r) {
-        LadderRow &row = program.Row(r);
+        LadderRow& row = program.Row(r);
         for (int c = 0; c < ColumnsPerRow; ++c) {
             if (con && c == CoilColumn) {
                 p += ConSkippedBytes;
@@ -191,7 +187,7 @@ bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram
     return true;
 }
 
-std::string WriteLadder(const LadderProgram &program, LadderInfo &info, OutputPanes &panes,
+std::string WriteLadder(const LadderProgram& program, LadderInfo& info, OutputPanes& panes,
                         std::time_t now) {
     char date[64] = {};
     std::tm local{};
@@ -214,7 +210,7 @@ std::string WriteLadder(const LadderProgram &program, LadderInfo &info, OutputPa
     PutField(out, info.modifier.data(), info.modifier.size());
     PutField(out, info.date.data(), info.date.size());
     for (int r = 0; r < rows; ++r) {
-        for (const LadderCell &cell : program.Row(r).cells) {
+        for (const LadderCell& cell : program.Row(r).cells) {
             PutWord(out, cell.code);
             PutWord(out, static_cast<std::uint16_t>(cell.verticalLine & 0xFFFF));
             PutWord(out, NumberSlot(cell));
@@ -226,7 +222,7 @@ std::string WriteLadder(const LadderProgram &program, LadderInfo &info, OutputPa
     return out;
 }
 
-std::string WriteRowCommentRecords(const LadderProgram &program, OutputPanes &panes) {
+std::string WriteRowCommentRecords(const LadderProgram& program, OutputPanes& panes) {
     panes.AppendOutputLine("正在保存注释......");
     std::string out;
     for (int i = 0; i < LadderProgram::MaxRows; ++i) {
@@ -243,7 +239,7 @@ std::string WriteRowCommentRecords(const LadderProgram &program, OutputPanes &pa
     return out;
 }
 
-void ExpandBoxes(LadderProgram &program, Ui &ui) {
+void ExpandBoxes(LadderProgram& program, Ui& ui) {
     bool full = false;
     int r = 0;
     while (r <= program.rowCount - 1) {
@@ -260,7 +256,7 @@ void ExpandBoxes(LadderProgram &program, Ui &ui) {
         GetBoxSize(x, width, height);
         const int lastColumn = std::min(c + width - 1, ColumnsPerRow - 1);
         // Rows past the end stand for the last row.
-        auto rowAt = [&program](int index) -> LadderRow & {
+        auto rowAt = [&program](int index) -> LadderRow& {
             return program.Row(std::min(index, program.rowCount - 1));
         };
         bool single = false;
@@ -270,7 +266,7 @@ void ExpandBoxes(LadderProgram &program, Ui &ui) {
                 // A box already at full height: its lower cells carry no operands.
                 for (int j = 0; j < height; ++j) {
                     for (int k = c; k <= lastColumn; ++k) {
-                        LadderCell &cell = rowAt(r + j)[k];
+                        LadderCell& cell = rowAt(r + j)[k];
                         if (RowOffsetOf(cell.code) >= 1) {
                             cell.operand = {};
                         }
@@ -286,7 +282,7 @@ void ExpandBoxes(LadderProgram &program, Ui &ui) {
                 break;
             }
             for (int j = i; j < height; ++j) {
-                LadderRow &row = program.Row(r + j);
+                LadderRow& row = program.Row(r + j);
                 for (int k = c; k <= lastColumn; ++k) {
                     row[k].Initialise();
                     row[k].code = CellCode(kind, j, k - c);

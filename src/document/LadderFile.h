@@ -38,19 +38,19 @@ bool IsConFileName(std::string_view fileName);
 // output pane. A format error (row count out of range, or fewer bytes than the header and rows
 // need) is reported and leaves program without rows; the result is then false. An empty file
 // loads nothing and quietly gives a ladder without rows.
-bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram &program,
-                LadderProgram &oldProgram, LadderInfo &info, SymbolCommentTable &symbolComments,
-                LadderCompiler &compiler, OutputPanes &panes, Ui &ui);
+bool ReadLadder(std::string_view bytes, std::string_view fileName, LadderProgram& program,
+                LadderProgram& oldProgram, LadderInfo& info, SymbolCommentTable& symbolComments,
+                LadderCompiler& compiler, OutputPanes& panes, Ui& ui);
 
 // Stamps info's date with the local time now and returns the file's header and row records.
-std::string WriteLadder(const LadderProgram &program, LadderInfo &info, OutputPanes &panes,
+std::string WriteLadder(const LadderProgram& program, LadderInfo& info, OutputPanes& panes,
                         std::time_t now = std::time(nullptr));
 
 // The trailing records: one per non-empty comment field of all MaxRows fields.
-std::string WriteRowCommentRecords(const LadderProgram &program, OutputPanes &panes);
+std::string WriteRowCommentRecords(const LadderProgram& program, OutputPanes& panes);
 
 // Gives the boxes that older files keep in a single row their full height. At the row limit a
 // box stays single-row (the refusal is shown once) and nothing below it is overwritten.
-void ExpandBoxes(LadderProgram &program, Ui &ui);
+void ExpandBoxes(LadderProgram& program, Ui& ui);
 
 } // namespace velmora

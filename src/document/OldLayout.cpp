@@ -10,8 +10,8 @@
 
 namespace velmora {
 
-bool ConvertToOldLayout(const LadderProgram &program, LadderProgram &oldProgram, OutputPanes &panes,
-                        Ui &ui) {
+bool ConvertToOldLayout(const LadderProgram& program, LadderProgram& oldProgram, OutputPanes& panes,
+                        Ui& ui) {
     oldProgram.Clear();
     const int rows = std::clamp<int>(program.rowCount, 0, LadderProgram::MaxRows);
     oldProgram.rowCount = static_cast<std::int16_t>(rows);
@@ -27,9 +27,9 @@ bool ConvertToOldLayout(const LadderProgram &program, LadderProgram &oldProgram,
     int removedAboveEnd1 = 0;
     int r = 0;
     while (r <= oldProgram.rowCount - 1) {
-        const LadderRow &row = oldProgram.Row(r);
+        const LadderRow& row = oldProgram.Row(r);
         const auto box = std::find_if(row.cells.begin(), row.cells.end(),
-                                      [](const LadderCell &cell) { return IsBoxCode(cell.code); });
+                                      [](const LadderCell& cell) { return IsBoxCode(cell.code); });
         if (box == row.cells.end()) {
             ++r;
             continue;
@@ -54,7 +54,7 @@ bool ConvertToOldLayout(const LadderProgram &program, LadderProgram &oldProgram,
     return true;
 }
 
-std::string WriteOldLadder(const LadderProgram &oldProgram, LadderInfo &info, OutputPanes &panes,
+std::string WriteOldLadder(const LadderProgram& oldProgram, LadderInfo& info, OutputPanes& panes,
                            std::time_t now) {
     return WriteLadder(oldProgram, info, panes, now);
 }

@@ -15,12 +15,12 @@ struct LadderInfo;
 // END1 row number follows the rows that moved up). Refuses, with a message box and an output
 // line, a ladder holding an instruction the old layout lacks; oldProgram is then not to be
 // written.
-bool ConvertToOldLayout(const LadderProgram &program, LadderProgram &oldProgram, OutputPanes &panes,
-                        Ui &ui);
+bool ConvertToOldLayout(const LadderProgram& program, LadderProgram& oldProgram, OutputPanes& panes,
+                        Ui& ui);
 
 // The old-layout file's bytes: the ladder file of oldProgram without trailing comment records.
 // Stamps info's date like every ladder write.
-std::string WriteOldLadder(const LadderProgram &oldProgram, LadderInfo &info, OutputPanes &panes,
+std::string WriteOldLadder(const LadderProgram& oldProgram, LadderInfo& info, OutputPanes& panes,
                            std::time_t now = std::time(nullptr));
 
 } // namespace velmora

@@ -52,12 +52,10 @@ constexpr std::array<ExportRange, 5> ExportRanges = {{
 // A read takes at most this many characters; a longer line is cut and ends the import.
 constexpr std::size_t MaxLineLength = 127;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The table position of a bit address text, or throws.
-int SlotPosition(std::string_view text, int &slot) {
+int SlotPosition(std::string_view text, int& slot) {
     if (text.size() < 6 || !IsDigit(text[1]) || !IsDigit(text[2]) || !IsDigit(text[3])) {
         throw SymbolCommentError();
     }
@@ -71,7 +69,7 @@ int SlotPosition(std::string_view text, int &slot) {
 }
 
 // Applies one line; false when the line ends the import.
-bool ImportLine(SymbolCommentTable &table, std::string_view line) {
+bool ImportLine(SymbolCommentTable& table, std::string_view line) {
     if (line.size() < 3 || line.substr(0, 3) == "end") {
         return false;
     }
@@ -83,7 +81,7 @@ bool ImportLine(SymbolCommentTable &table, std::string_view line) {
         return true;
     }
     bool known = false;
-    for (const AddressRange &range : AddressRanges) {
+    for (const AddressRange& range : AddressRanges) {
         known = known || range.letter == letter;
     }
     if (!known) {
@@ -103,7 +101,7 @@ bool ImportLine(SymbolCommentTable &table, std::string_view line) {
 
 // Feeds lines to ImportLine until one ends the import or the input runs out. nextLine(line,
 // overlong) yields the next line without its line break and returns false at the end of input.
-template <class NextLine> void ImportLines(SymbolCommentTable &table, NextLine nextLine) {
+template <class NextLine> void ImportLines(SymbolCommentTable& table, NextLine nextLine) {
     std::string line;
     bool overlong = false;
     while (nextLine(line, overlong)) {
@@ -126,7 +124,7 @@ template <class NextLine> void ImportLines(SymbolCommentTable &table, NextLine n
 
 // Lines of a stream; a line is read no further than needed to see that it is too long, so a
 // huge file without line breaks costs no memory.
-bool NextStreamLine(std::istream &in, std::string &line, bool &overlong) {
+bool NextStreamLine(std::istream& in, std::string& line, bool& overlong) {
     line.clear();
     overlong = false;
     int ch = in.get();
@@ -149,16 +147,16 @@ bool NextStreamLine(std::istream &in, std::string &line, bool &overlong) {
 SymbolCommentTable::SymbolCommentTable()
     : slots(static_cast<std::size_t>(AddressCount * SlotCount)) {}
 
-std::string &SymbolCommentTable::Slot(int addressIndex, int slot) {
+std::string& SymbolCommentTable::Slot(int addressIndex, int slot) {
     return slots.at(static_cast<std::size_t>(addressIndex * SlotCount + slot));
 }
 
-const std::string &SymbolCommentTable::Slot(int addressIndex, int slot) const {
+const std::string& SymbolCommentTable::Slot(int addressIndex, int slot) const {
     return slots.at(static_cast<std::size_t>(addressIndex * SlotCount + slot));
 }
 
 int AddressIndex(char letter, int byte) {
-    for (const AddressRange &range : AddressRanges) {
+    for (const AddressRange& range : AddressRanges) {
         if (range.letter == letter) {
             return byte >= 0 && byte < range.bytes ? range.base + byte : -1;
         }
@@ -168,39 +166,39 @@ int AddressIndex(char letter, int byte) {
 
 SymbolCommentError::SymbolCommentError() : std::runtime_error("Error Note!") {}
 
-std::string &SymbolComment(SymbolCommentTable &table, std::string_view addressText) {
+std::string& SymbolComment(SymbolCommentTable& table, std::string_view addressText) {
     int slot = 0;
     const int index = SlotPosition(addressText, slot);
     return table.Slot(index, slot);
 }
 
-const std::string &SymbolComment(const SymbolCommentTable &table, std::string_view addressText) {
+const std::string& SymbolComment(const SymbolCommentTable& table, std::string_view addressText) {
     int slot = 0;
     const int index = SlotPosition(addressText, slot);
     return table.Slot(index, slot);
 }
 
-std::string &SymbolComment(SymbolCommentTable &table, const LadderProgram &program,
-                           const EditorSelection &selection) {
+std::string& SymbolComment(SymbolCommentTable& table, const LadderProgram& program,
+                           const EditorSelection& selection) {
     const bool noCursor = selection.cursor.column < 0 || selection.cursor.row < 0;
     const int column = noCursor ? 0 : selection.cursor.column;
     const int row = noCursor ? 0 : selection.cursor.row;
     if (row >= program.rowCount || column >= ColumnsPerRow) {
         throw SymbolCommentError();
     }
-    const LadderCell &cell = program.Row(row)[column];
+    const LadderCell& cell = program.Row(row)[column];
     if (cell.code < Element::ClosedContact || cell.code >= Element::FirstBoxCode) {
         throw SymbolCommentError();
     }
     return SymbolComment(table, cell.OperandText());
 }
 
-bool SetSymbolComment(SymbolCommentTable &table, const LadderProgram &program,
-                      const EditorSelection &selection, std::string_view text, OutputPanes &panes,
-                      Ui &ui) {
+bool SetSymbolComment(SymbolCommentTable& table, const LadderProgram& program,
+                      const EditorSelection& selection, std::string_view text, OutputPanes& panes,
+                      Ui& ui) {
     try {
         SymbolComment(table, program, selection) = std::string(text);
-    } catch (const SymbolCommentError &error) {
+    } catch (const SymbolCommentError& error) {
         ui.MessageBox(error.what());
         return false;
     }
@@ -208,7 +206,7 @@ bool SetSymbolComment(SymbolCommentTable &table, const LadderProgram &program,
     return true;
 }
 
-bool ImportSymbolComments(SymbolCommentTable &table, const std::string &path) {
+bool ImportSymbolComments(SymbolCommentTable& table, const std::string& path) {
     std::string file = path;
     if (file.empty()) {
         const std::string directory = ProgramDirectory();
@@ -221,15 +219,15 @@ bool ImportSymbolComments(SymbolCommentTable &table, const std::string &path) {
     if (!in) {
         return false;
     }
-    ImportLines(table, [&in](std::string &line, bool &overlong) {
+    ImportLines(table, [&in](std::string& line, bool& overlong) {
         return NextStreamLine(in, line, overlong);
     });
     return true;
 }
 
-void ParseSymbolComments(SymbolCommentTable &table, std::string_view text) {
+void ParseSymbolComments(SymbolCommentTable& table, std::string_view text) {
     std::size_t position = 0;
-    ImportLines(table, [&](std::string &line, bool &overlong) {
+    ImportLines(table, [&](std::string& line, bool& overlong) {
         if (position >= text.size()) {
             return false;
         }
@@ -244,9 +242,9 @@ void ParseSymbolComments(SymbolCommentTable &table, std::string_view text) {
     });
 }
 
-std::string ExportSymbolComments(const SymbolCommentTable &table) {
+std::string ExportSymbolComments(const SymbolCommentTable& table) {
     std::string text = "%\r\n";
-    for (const ExportRange &range : ExportRanges) {
+    for (const ExportRange& range : ExportRanges) {
         for (int byte = range.firstByte; byte <= range.lastByte; ++byte) {
             const int index = AddressIndex(range.letter, byte);
             for (int bit = 0; bit < 8; ++bit) {

@@ -22,10 +22,10 @@ public:
     SymbolCommentTable();
 
     // addressIndex 0..AddressCount-1, slot 0..SlotCount-1.
-    std::string &Slot(int addressIndex, int slot);
-    const std::string &Slot(int addressIndex, int slot) const;
+    std::string& Slot(int addressIndex, int slot);
+    const std::string& Slot(int addressIndex, int slot) const;
 
-    bool operator==(const SymbolCommentTable &) const = default;
+    bool operator==(const SymbolCommentTable&) const = default;
 
 private:
     std::vector<std::string> slots;
@@ -43,32 +43,32 @@ public:
 
 // The slot of a bit address text such as X012.3. Throws SymbolCommentError when the text is
 // not a commentable bit address.
-std::string &SymbolComment(SymbolCommentTable &table, std::string_view addressText);
-const std::string &SymbolComment(const SymbolCommentTable &table, std::string_view addressText);
+std::string& SymbolComment(SymbolCommentTable& table, std::string_view addressText);
+const std::string& SymbolComment(const SymbolCommentTable& table, std::string_view addressText);
 
 // The slot of the operand of the cursor cell (no cursor counts as the first cell). Throws
 // SymbolCommentError unless the cell exists and holds a contact or coil on a commentable bit.
-std::string &SymbolComment(SymbolCommentTable &table, const LadderProgram &program,
-                           const EditorSelection &selection);
+std::string& SymbolComment(SymbolCommentTable& table, const LadderProgram& program,
+                           const EditorSelection& selection);
 
 // Stores text (GBK) as the comment of the cursor cell's address and shows it in the output
 // pane. On a failed lookup shows the message box "Error Note!", stores nothing and returns
 // false; the caller marks the document modified on success.
-bool SetSymbolComment(SymbolCommentTable &table, const LadderProgram &program,
-                      const EditorSelection &selection, std::string_view text, OutputPanes &panes,
-                      Ui &ui);
+bool SetSymbolComment(SymbolCommentTable& table, const LadderProgram& program,
+                      const EditorSelection& selection, std::string_view text, OutputPanes& panes,
+                      Ui& ui);
 
 inline constexpr std::string_view DefaultCommentFileName = "PBitCh01.MEA";
 
 // Reads a symbol-comment text file into the table, on top of what it holds. An empty path means
 // the default file next to the program. Returns false only when the file cannot be read; a line
 // that ends the import early still counts as success.
-bool ImportSymbolComments(SymbolCommentTable &table, const std::string &path);
+bool ImportSymbolComments(SymbolCommentTable& table, const std::string& path);
 
 // The line rules of ImportSymbolComments over text already in memory.
-void ParseSymbolComments(SymbolCommentTable &table, std::string_view text);
+void ParseSymbolComments(SymbolCommentTable& table, std::string_view text);
 
 // The export file's text: "%", one line per non-empty comment of the exported ranges, "end".
-std::string ExportSymbolComments(const SymbolCommentTable &table);
+std::string ExportSymbolComments(const SymbolCommentTable& table);
 
 } // namespace velmora

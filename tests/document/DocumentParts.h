@@ -44,7 +44,7 @@ struct DocumentParts {
 
     std::string Write() { return WriteLadder(program, info, panes, SaveTime); }
 
-    const std::string &Output() const { return panes.Output().text; }
+    const std::string& Output() const { return panes.Output().text; }
 };
 
 // Bytes written as "FF FF 00 ...": pairs of hex digits separated by blanks.

@@ -23,13 +23,9 @@ using testing::SaveDate;
 
 const std::string EmptyCellRecord = Hex("00 00 00 00 FF FF 00 00 00 00 00 00 00");
 
-std::string Zeros(std::size_t n) {
-    return std::string(n, '\0');
-}
+std::string Zeros(std::size_t n) { return std::string(n, '\0'); }
 
-std::string DateField() {
-    return std::string(SaveDate) + Zeros(25 - SaveDate.size());
-}
+std::string DateField() { return std::string(SaveDate) + Zeros(25 - SaveDate.size()); }
 
 // The ladder's bytes with the date field blanked, for comparing two saves.
 std::string WithoutDate(std::string bytes) {
@@ -39,7 +35,7 @@ std::string WithoutDate(std::string bytes) {
 
 // A row-layout file turned into the "CON" layout: 26 bytes (not zero, to show they are skipped)
 // before the coil column's record, no comment.
-std::string ToConLayout(const std::string &bytes, int rows) {
+std::string ToConLayout(const std::string& bytes, int rows) {
     std::string out = bytes.substr(0, HeaderSize);
     for (int r = 0; r < rows; ++r) {
         const std::string row = bytes.substr(HeaderSize + RowRecordSize * r, RowRecordSize);
@@ -66,18 +62,18 @@ TEST(WriteLadder, EmptyLadderIsTheHeaderAlone) {
 
 TEST(WriteLadder, OneRowGoldenFile) {
     auto doc = DocumentParts::Make();
-    LadderProgram &p = doc->program;
+    LadderProgram& p = doc->program;
     p.rowCount = 1;
     p.end1Row = 1;
     p.lastStep = 0x0102;
     p.level1End = 3;
     SetField(doc->info.version.data(), 15, "V1");
-    LadderCell &contact = p.Row(0)[0];
+    LadderCell& contact = p.Row(0)[0];
     contact.code = Element::OpenContact;
     contact.verticalLine = 1;
     contact.number = 12;
     contact.SetOperand("X012.3");
-    LadderCell &coil = p.Row(0)[7];
+    LadderCell& coil = p.Row(0)[7];
     coil.code = Element::Coil;
     coil.number = 7; // disagrees with its text: the text's value is stored
     coil.SetOperand("Y000.1");
@@ -109,7 +105,7 @@ TEST(WriteLadder, OneRowGoldenFile) {
 
 TEST(WriteLadder, NumberSlot) {
     struct Case {
-        const char *operand;
+        const char* operand;
         std::int16_t number;
         std::uint16_t slot;
     };
@@ -124,10 +120,10 @@ TEST(WriteLadder, NumberSlot) {
         {"T001", 9, 9},       //
         {"1000", 1000, 1000}, // constants: the first character is skipped
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         auto doc = DocumentParts::Make();
         doc->program.rowCount = 1;
-        LadderCell &cell = doc->program.Row(0)[2];
+        LadderCell& cell = doc->program.Row(0)[2];
         cell.code = Element::OpenContact;
         cell.number = c.number;
         cell.SetOperand(c.operand);
@@ -229,7 +225,7 @@ TEST(ReadLadder, FormatErrorLeavesAnEmptyLadder) {
     const std::string good = source->Write();
     const std::string badCount = Hex("28 0A") + good.substr(2);
     // Too short for what the header announces, the header cut short, a lone byte.
-    for (const std::string &bytes : {badCount, good.substr(0, good.size() - 1),
+    for (const std::string& bytes : {badCount, good.substr(0, good.size() - 1),
                                      good.substr(0, HeaderSize - 1), good.substr(0, 1)}) {
         auto doc = Loaded(Ladder({"X000.0 ... (Y000.0)"}));
         SetField(doc->info.version.data(), 15, "keep");
@@ -271,11 +267,11 @@ TEST(ReadLadder, OperandWithoutNulIsCutToSixCharacters) {
     auto doc = Loaded(Ladder({"X000.0"}));
     std::string bytes = doc->Write();
     const std::string gbkTail = Utf8ToGbk("啊"); // two bytes at offsets 5 and 6
-    for (const std::string &field : {std::string("ABCDEFG"), "ABCDE" + gbkTail}) {
+    for (const std::string& field : {std::string("ABCDEFG"), "ABCDE" + gbkTail}) {
         bytes.replace(HeaderSize + 6, 7, field);
         auto back = DocumentParts::Make();
         ASSERT_TRUE(back->Read(bytes));
-        const LadderCell &cell = back->program.Row(0)[0];
+        const LadderCell& cell = back->program.Row(0)[0];
         EXPECT_EQ(cell.operand[6], '\0');
         EXPECT_EQ(cell.OperandText(), field == "ABCDEFG" ? "ABCDEF" : "ABCDE");
     }
@@ -286,7 +282,7 @@ TEST(ReadLadder, ConVariantSkipsTheGapAndHasNoComments) {
     const std::string plain = doc->Write();
     const std::string con = ToConLayout(plain, 2);
     ASSERT_EQ(con.size(), HeaderSize + 2 * ConRowRecordSize);
-    for (const char *name : {"LADDER.CON", "ladder.con", "/home/user/lad/Main.Con"}) {
+    for (const char* name : {"LADDER.CON", "ladder.con", "/home/user/lad/Main.Con"}) {
         auto back = DocumentParts::Make();
         ASSERT_TRUE(back->Read(con, name)) << name;
         ASSERT_EQ(back->program.rowCount, 2);
@@ -299,7 +295,7 @@ TEST(ReadLadder, ConVariantSkipsTheGapAndHasNoComments) {
 
 TEST(IsConFileName, LooksAtTheUpperCasedNameOnly) {
     struct Case {
-        const char *name;
+        const char* name;
         bool con;
     };
     for (const Case c : {Case{"LADDER.CON", true}, Case{"ladder.con", true}, Case{"FALCON", true},
@@ -364,7 +360,7 @@ TEST(ReadLadder, RandomAndDamagedBytesNeverBreakTheModel) {
             bytes[random() % bytes.size()] = static_cast<char>(random());
         }
         if (round % 10 == 0) {
-            for (char &b : bytes) {
+            for (char& b : bytes) {
                 b = static_cast<char>(random());
             }
         }
@@ -381,7 +377,7 @@ TEST(ReadLadder, RandomAndDamagedBytesNeverBreakTheModel) {
             ASSERT_NE(std::memchr(back->program.rowComments[r].data(), '\0', 21), nullptr);
         }
         for (int r = 0; r < back->program.rowCount; ++r) {
-            for (const LadderCell &cell : back->program.Row(r).cells) {
+            for (const LadderCell& cell : back->program.Row(r).cells) {
                 ASSERT_NE(std::memchr(cell.operand.data(), '\0', 7), nullptr);
             }
         }

@@ -18,12 +18,12 @@ std::unique_ptr<DocumentParts> With(std::unique_ptr<LadderProgram> program) {
     return doc;
 }
 
-bool Convert(DocumentParts &doc) {
+bool Convert(DocumentParts& doc) {
     return ConvertToOldLayout(doc.program, doc.oldProgram, doc.panes, doc.ui);
 }
 
 // The old copy's rows, each as the row of program it came from.
-void ExpectRowsFrom(const DocumentParts &doc, std::initializer_list<int> sourceRows) {
+void ExpectRowsFrom(const DocumentParts& doc, std::initializer_list<int> sourceRows) {
     ASSERT_EQ(doc.oldProgram.rowCount, static_cast<int>(sourceRows.size()));
     int r = 0;
     for (int source : sourceRows) {
@@ -83,7 +83,7 @@ TEST(ConvertToOldLayout, RefusesInstructionsTheOldLayoutLacks) {
         Ladder({"X000.1 [MOVB R0010 R0011] # # ... (R0000.1)", ""}),
         Ladder({"X000.1 [MOVW R0010 R0011] # # ... (R0000.1)", ""}),
     };
-    for (const auto &ladder : ladders) {
+    for (const auto& ladder : ladders) {
         auto doc = With(std::make_unique<LadderProgram>(*ladder));
         EXPECT_FALSE(Convert(*doc));
         EXPECT_EQ(doc->ui.calls, std::vector<std::string>{"MessageBox: 存在不支持的功能指令!"});

@@ -21,9 +21,7 @@ namespace {
 
 using testing::Ladder;
 
-std::unique_ptr<SymbolCommentTable> EmptyTable() {
-    return std::make_unique<SymbolCommentTable>();
-}
+std::unique_ptr<SymbolCommentTable> EmptyTable() { return std::make_unique<SymbolCommentTable>(); }
 
 TEST(AddressIndex, LettersAndByteRanges) {
     struct Case {
@@ -49,12 +47,12 @@ TEST(SymbolComment, ByTextNamesTheBitSlot) {
     EXPECT_EQ(&SymbolComment(*table, "G000.0"), &table->Slot(208, 1));
     EXPECT_EQ(&SymbolComment(*table, "K006.0 and more"), &table->Slot(278, 1));
 
-    for (const char *bad : {"C000.0", "T001.0", "x000.0", "X01a.0", "X 12.0", "X064.0", "Y048.0",
+    for (const char* bad : {"C000.0", "T001.0", "x000.0", "X01a.0", "X 12.0", "X064.0", "Y048.0",
                             "A032.0", "R512.0", "X000.8", "X000.", "X000", "", "1000.0"}) {
         try {
             SymbolComment(*table, bad);
             ADD_FAILURE() << bad << " was accepted";
-        } catch (const SymbolCommentError &error) {
+        } catch (const SymbolCommentError& error) {
             EXPECT_STREQ(error.what(), "Error Note!");
         }
     }
@@ -80,7 +78,7 @@ TEST(SymbolComment, ByCursorNeedsAContactOrCoil) {
     EXPECT_EQ(&SymbolComment(*table, *program, at(3, -1)), &table->Slot(12, 4));
 
     // A line, box cells, an empty cell, addresses without comments, cells that do not exist.
-    for (const EditorSelection &bad : {at(2, 0), at(3, 0), at(4, 0), at(3, 1), at(0, 1), at(0, 2),
+    for (const EditorSelection& bad : {at(2, 0), at(3, 0), at(4, 0), at(3, 1), at(0, 1), at(0, 2),
                                        at(1, 2), at(0, 3), at(8, 0), at(0, 2600)}) {
         EXPECT_THROW(SymbolComment(*table, *program, bad), SymbolCommentError)
             << bad.cursor.column << "," << bad.cursor.row;
@@ -120,7 +118,7 @@ TEST(ImportSymbolComments, LineRules) {
         std::string text;
     };
     struct Case {
-        const char *what;
+        const char* what;
         std::string file;
         std::vector<Slot> expected; // every other slot stays empty
     };
@@ -156,11 +154,11 @@ TEST(ImportSymbolComments, LineRules) {
          {{336, 1, std::string(121, 'y')}, {336, 2, "b"}}},
         {"later lines win", "A0311 one\r\nA0311 two\r\n", {{143, 1, "two"}}},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         auto table = EmptyTable();
         ParseSymbolComments(*table, c.file);
         auto expected = EmptyTable();
-        for (const Slot &s : c.expected) {
+        for (const Slot& s : c.expected) {
             expected->Slot(s.index, s.slot) = s.text;
         }
         EXPECT_TRUE(*table == *expected) << c.what;
@@ -261,7 +259,7 @@ TEST(ExportSymbolComments, RangesAndOrder) {
         {569, "A0000     A0/1"}, {824, "A0317     A31/8"},
         {825, "R0000     R0/1"}, {lines.size() - 2, "R5117     R511/8"},
     };
-    for (const auto &[at, text] : marks) {
+    for (const auto& [at, text] : marks) {
         EXPECT_EQ(lines[at], text) << at;
     }
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {

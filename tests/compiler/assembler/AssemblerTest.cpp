@@ -44,8 +44,8 @@ TEST_F(Assembler, NetworkEndStandsBeforeTheNextNetworkNotAfterTheLastCoil) {
 
 TEST_F(Assembler, OperandEncodingsOfEveryAddressArea) {
     struct Case {
-        const char *operand;
-        const char *bytes; // operand word, letter, bit mask
+        const char* operand;
+        const char* bytes; // operand word, letter, bit mask
     };
     const Case cases[] = {
         {"X000.0", "90 80 58 01"}, {"Y012.3", "DC 80 59 08"}, {"F005.3", "15 80 46 08"},
@@ -56,7 +56,7 @@ TEST_F(Assembler, OperandEncodingsOfEveryAddressArea) {
         {"Z001.1", "00 00 00 02"}, {"X000.9", "90 80 58 00"}, {"R100.", "64 85 52 00"},
         {"", "00 00 00 00"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.operand);
         EXPECT_EQ(Assemble({Relay("AND", c.operand)}), 1);
         EXPECT_EQ(Records(), std::vector<std::string>{std::string("03 02 00 00 ") + c.bytes});
@@ -102,7 +102,7 @@ TEST_F(Assembler, ComRangesAcceptOnlyRelayAndStructureInstructions) {
     };
     ExpectFailures(failures);
 
-    for (const Lines &passing : {
+    for (const Lines& passing : {
              Lines{Box("COM", {}), Relay("RD", "X000.0"), Relay("WRT", "Y000.0"),
                    Box("DIFU", {"0001"}), Box("END1", {}), Box("COME", {}), Box("SET", {"R100.0"})},
              Lines{Box("COM", {}), Box("COM", {}), Box("COME", {})},
@@ -327,10 +327,10 @@ TEST_F(Assembler, JumpsStayInsideTheirProgramPart) {
 
 TEST_F(Assembler, ValidJumpsGetTheirLabelStep) {
     struct Case {
-        const char *name;
+        const char* name;
         Lines lines;
         int jumpStep;
-        const char *jump;
+        const char* jump;
     };
     const Case cases[] = {
         {"backward in the first level",
@@ -346,7 +346,7 @@ TEST_F(Assembler, ValidJumpsGetTheirLabelStep) {
              {Box("SP", {"0001"}), Box("JMPB", {"-1"}), Box("LBL", {"-1"}), Box("SPE", {})}),
          6, "1B 4C 06 00 FF 00 08 00"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Assemble(c.lines), 1);
         EXPECT_EQ(compiler.errorCount, 0) << compiler.ReportLine();

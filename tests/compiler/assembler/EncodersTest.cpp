@@ -15,7 +15,7 @@ class Encoders : public AssemblerFixture {};
 
 TEST_F(Encoders, RecordsOfEveryInstruction) {
     struct Case {
-        const char *name;
+        const char* name;
         Lines lines;
         Bytes records;
     };
@@ -114,7 +114,7 @@ TEST_F(Encoders, RecordsOfEveryInstruction) {
          {Box("ADD", {"02", "R100", "00010", "R102"})},
          {"28 D0 00 00 64 85 52 00", "28 01 01 00 0A 00 00 00", "28 00 02 00 66 85 52 00"}},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Assemble(c.lines), 1);
         EXPECT_EQ(compiler.errorCount, 0) << compiler.ReportLine();
@@ -199,7 +199,7 @@ TEST_F(Encoders, MoveDestinationsStayInsideTheirArea) {
         {Box("MOVN", {"0100", "00001", "D156"}), true},
         {Box("MOVN", {"0100", "00001", "D157"}), false},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         Lines lines = {Relay("RD", "X000.0", 2), WithRow(c.line.substr(0, c.line.size() - 6), 3)};
         EXPECT_EQ(Assemble(lines), c.fits ? 1 : 0);
@@ -222,7 +222,7 @@ Lines TableLines(int entries, int row) {
 
 Lines Concat(std::initializer_list<Lines> parts) {
     Lines all;
-    for (const Lines &part : parts) {
+    for (const Lines& part : parts) {
         all.insert(all.end(), part.begin(), part.end());
     }
     return all;

@@ -43,7 +43,7 @@ inline std::string Box(std::string_view name, std::initializer_list<std::string_
 }
 
 // "01 02 00 00 90 80 58 01": a record's file bytes.
-inline std::string Hex(const CodeRecord &record) {
+inline std::string Hex(const CodeRecord& record) {
     std::string text;
     char byte[4];
     for (std::uint8_t b : record.Bytes()) {
@@ -69,7 +69,7 @@ inline std::string Hex(std::string_view bytes) {
 
 // A run that must fail: what Assemble returns, the last error and its row.
 struct Failure {
-    const char *name;
+    const char* name;
     std::vector<std::string> lines;
     int result;
     int code;
@@ -94,7 +94,7 @@ protected:
     std::vector<std::string> Records() const {
         std::vector<std::string> records;
         for (int i = 0; i < compiler.recordCount; ++i) {
-            const CodeRecord &record = compiler.codeBuffer[static_cast<std::size_t>(i)];
+            const CodeRecord& record = compiler.codeBuffer[static_cast<std::size_t>(i)];
             if (record.opcode != 0xFE) {
                 records.push_back(Hex(record));
             }
@@ -102,8 +102,8 @@ protected:
         return records;
     }
 
-    void ExpectFailures(const std::vector<Failure> &cases) {
-        for (const Failure &c : cases) {
+    void ExpectFailures(const std::vector<Failure>& cases) {
+        for (const Failure& c : cases) {
             SCOPED_TRACE(c.name);
             EXPECT_EQ(Assemble(c.lines), c.result);
             ASSERT_GE(compiler.errorCount, 1);
@@ -112,7 +112,7 @@ protected:
         }
     }
 
-    const ConvertError &LastError() const {
+    const ConvertError& LastError() const {
         return compiler.errors[compiler.errorCount == 0 ? 0u : compiler.errorCount - 1u];
     }
 

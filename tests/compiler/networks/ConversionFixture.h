@@ -50,7 +50,9 @@ protected:
     }
 
     // The whole conversion, assembly included.
-    Outcome Run(std::unique_ptr<LadderProgram> ladder) { return Translate(std::move(ladder), true); }
+    Outcome Run(std::unique_ptr<LadderProgram> ladder) {
+        return Translate(std::move(ladder), true);
+    }
     Outcome Run(std::vector<std::string> rows) { return Run(Ladder(WithEnds(std::move(rows)))); }
 
     // The checks and the instruction list only, for lines the assembler would refuse in this
@@ -74,7 +76,7 @@ protected:
         }
         outcome.lines = compiler.lines;
         if (compiler.errorCount > 0) {
-            const ConvertError &last = compiler.errors[compiler.errorCount - 1u];
+            const ConvertError& last = compiler.errors[compiler.errorCount - 1u];
             outcome.code = last.code;
             outcome.row = last.row + 1;
         } else {

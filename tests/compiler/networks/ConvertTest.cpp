@@ -93,7 +93,7 @@ TEST_F(ConvertDriver, GeneratorFailingWithoutDiagnosticFailsTheConversion) {
 
 TEST_F(ConvertDriver, DataTableRowWithoutItsHeadIsAnIncompleteNetwork) {
     struct Case {
-        const char *name;
+        const char* name;
         int column;
         ElementCode code;
         int tableRows;
@@ -105,7 +105,7 @@ TEST_F(ConvertDriver, DataTableRowWithoutItsHeadIsAnIncompleteNetwork) {
           Case{"head with a negative row count", 0, CellCode(Kind::CODT, 0, 0), -5}}) {
         SCOPED_TRACE(c.name);
         auto ladder = Ladder(WithEnds({"X000.0 ... (Y000.0)", "X000.1 X000.2 X000.3 -- ... --"}));
-        LadderCell &cell = ladder->Row(1)[c.column];
+        LadderCell& cell = ladder->Row(1)[c.column];
         cell.code = c.code;
         cell.tableRows = c.tableRows;
         const Outcome outcome = Run(std::move(ladder));
@@ -132,7 +132,7 @@ TEST_F(ConvertDriver, BoxInColumnZeroIsABoxNotADataTable) {
 
 TEST_F(ConvertDriver, BoxBelowTheFirstRowOfItsNetworkIsUnsupported) {
     struct Case {
-        const char *name;
+        const char* name;
         std::vector<std::string> picture;
     };
     const std::vector<Case> cases = {
@@ -143,7 +143,7 @@ TEST_F(ConvertDriver, BoxBelowTheFirstRowOfItsNetworkIsUnsupported) {
          {"X000.0+ [SET R100.0] ...", //
           "X000.1 [RST R100.1] ..."}},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Outcome outcome = Run(c.picture);
         EXPECT_EQ(outcome.result, 0);

@@ -13,19 +13,19 @@ namespace {
 using FunctionNetworks = Conversion;
 
 struct BoxCase {
-    const char *mnemonic;
-    const char *parameters;
-    const char *line; // the box line without its row suffix
+    const char* mnemonic;
+    const char* parameters;
+    const char* line; // the box line without its row suffix
 };
 
-const FunctionInfo &InfoOf(std::string_view mnemonic) {
+const FunctionInfo& InfoOf(std::string_view mnemonic) {
     return *std::find_if(FunctionTable.begin(), FunctionTable.end(),
-                         [&](const FunctionInfo &f) { return f.mnemonic == mnemonic; });
+                         [&](const FunctionInfo& f) { return f.mnemonic == mnemonic; });
 }
 
 // The box in column 1 of row 1, a contact in column 0 of each condition row when the box takes
 // conditions, its coil R100.0 when it has an output.
-std::vector<std::string> BoxPicture(const FunctionInfo &f, const std::string &parameters) {
+std::vector<std::string> BoxPicture(const FunctionInfo& f, const std::string& parameters) {
     const int code = CellCode(f.kind, 0, 0);
     const bool conditions = LadderCompiler::NeedsCondition(code);
     std::string first = conditions ? "X000.0 [" : ". [";
@@ -81,9 +81,9 @@ TEST_F(FunctionNetworks, EveryBoxKindGivesItsNameAndParametersFromColumnTen) {
         {"AXCTL", "1 R0010", "AXCTL     1 R0010"},
     };
     ASSERT_EQ(cases.size(), FunctionTable.size() - 1) << "every kind but the data table";
-    for (const BoxCase &c : cases) {
+    for (const BoxCase& c : cases) {
         SCOPED_TRACE(c.mnemonic);
-        const FunctionInfo &f = InfoOf(c.mnemonic);
+        const FunctionInfo& f = InfoOf(c.mnemonic);
         const int code = CellCode(f.kind, 0, 0);
         std::vector<std::string> expected;
         if (LadderCompiler::NeedsCondition(code)) {
@@ -151,7 +151,7 @@ TEST_F(FunctionNetworks, BoxesWithoutConditionsIgnoreWhatStandsLeftOfThem) {
         {"[END1]", "END1"},
         {"[END2]", "END2"},
     };
-    for (const auto &[box, line] : cases) {
+    for (const auto& [box, line] : cases) {
         SCOPED_TRACE(box);
         const Outcome outcome = Generate({"X000.0 /X000.1 . " + box + " ... --"});
         EXPECT_EQ(outcome.code, 0);
@@ -191,7 +191,7 @@ TEST(BoxProperties, AnswerForExactNameCodesOnly) {
     const std::vector<std::string_view> outputs = {
         "CTR", "ROT",  "COMP", "MOVN", "DSCH", "COIN", "TMR",  "ADD",  "SUB",  "XMOV",
         "COD", "DIFU", "DIFD", "SFT",  "TMRB", "TMRC", "MOVB", "MOVW", "AXCTL"};
-    for (const FunctionInfo &f : FunctionTable) {
+    for (const FunctionInfo& f : FunctionTable) {
         SCOPED_TRACE(f.mnemonic);
         const int code = CellCode(f.kind, 0, 0);
         const bool needs =

@@ -9,7 +9,7 @@ namespace {
 using NetworkErrors = Conversion;
 
 struct ErrorCase {
-    const char *name;
+    const char* name;
     std::vector<std::string> picture;
     int code;
     int row; // 1-based, as reported
@@ -107,7 +107,7 @@ TEST_F(NetworkErrors, EachFaultIsReportedWithItsCodeAndRow) {
          1024,
          2},
     };
-    for (const ErrorCase &c : cases) {
+    for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Outcome outcome = Run(c.picture);
         EXPECT_EQ(outcome.result, 0);

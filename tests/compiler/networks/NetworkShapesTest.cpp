@@ -9,7 +9,7 @@ namespace {
 using NetworkShapes = Conversion;
 
 struct ShapeCase {
-    const char *name;
+    const char* name;
     std::vector<std::string> picture;
     std::vector<std::string> lines;
 };
@@ -48,7 +48,7 @@ TEST_F(NetworkShapes, WorkedShapesGiveTheirLines) {
           "/X000.1"},
          {Line("RD.NOT", "X000.0", 1), Line("OR.NOT", "X000.1", 2), Line("WRT", "Y000.0", 1)}},
     };
-    for (const ShapeCase &c : cases) {
+    for (const ShapeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Outcome outcome = Run(c.picture);
         EXPECT_EQ(outcome.code, 0) << outcome.row;

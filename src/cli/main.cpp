@@ -1,33 +1,79 @@
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr const char* Usage = "Usage: velmora-cli COMMAND [ARGUMENTS]\n"
-                              "\n"
-                              "Converts ladder files without a display.\n"
-                              "\n"
-                              "Options:\n"
-                              "  --help       show this help and exit\n"
-                              "  --version    show the version and exit\n";
+using namespace velmora::cli;
+
+// Every command of the tool. Add a command with a line here and a file of its own.
+constexpr std::array Commands{
+    Command{"list", "LADDER", "print the instruction list of a ladder", RunList},
+    Command{"convert", "LADDER [--il FILE] [--bin FILE]",
+            "convert a ladder and write its instruction list and binary code file", RunConvert},
+    Command{"check", "LADDER", "convert a ladder and report the result, writing nothing", RunCheck},
+};
+
+std::string Usage() {
+    std::string text = "Usage: velmora-cli COMMAND [ARGUMENTS]\n"
+                       "\n"
+                       "Works on ladder files without a display.\n"
+                       "\n"
+                       "Commands:\n";
+    for (const Command& c : Commands) {
+        text += "  " + std::string(c.name) + " " + std::string(c.operands) + "\n      " +
+                std::string(c.summary) + "\n";
+    }
+    text += "\n"
+            "Options:\n"
+            "  --help       show this help and exit\n"
+            "  --version    show the version and exit\n"
+            "\n"
+            "'velmora-cli COMMAND --help' describes a command.\n"
+            "Exit status: 0 success, 1 the ladder did not convert, 2 bad arguments, a file that\n"
+            "cannot be read or written, or a malformed ladder file.\n";
+    return text;
+}
+
+int Dispatch(int argc, char** argv) {
+    if (argc < 2) {
+        PrintError(Usage());
+        return ExitTrouble;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintOut(Usage());
+        return ExitSuccess;
+    }
+    if (name == "--version") {
+        PrintOut("velmora-cli " VELMORA_VERSION "\n");
+        return ExitSuccess;
+    }
+    const auto command = std::find_if(Commands.begin(), Commands.end(),
+                                      [&](const Command& c) { return c.name == name; });
+    if (command == Commands.end()) {
+        return Trouble("unknown command '" + name + "' (see velmora-cli --help)");
+    }
+    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    return command->run(arguments);
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs(Usage, stderr);
-        return 2;
+    int status = Dispatch(argc, argv);
+    // A listing cut short (a full disk, a closed pipe) must not pass for a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "velmora-cli: cannot write to standard output: %s\n",
+                     std::strerror(errno));
+        status = ExitTrouble;
     }
-    const std::string command = argv[1];
-    if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(Usage, stdout);
-        return 0;
-    }
-    if (command == "--version") {
-        std::printf("velmora-cli %s\n", VELMORA_VERSION);
-        return 0;
-    }
-    std::fprintf(stderr, "velmora-cli: unknown command '%s' (see --help)\n", command.c_str());
-    return 2;
+    return status;
 }

@@ -1,0 +1,44 @@
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include <array>
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr std::string_view Help =
+    "Usage: velmora-cli check LADDER\n"
+    "\n"
+    "Converts the ladder file LADDER and reports the result without writing anything:\n"
+    "\"Convert succeed!\" on standard output, or the line of the last error on standard error,\n"
+    "for example \"梯图第0013行  错误代号 1009 网络水平线未连上\".\n"
+    "\n"
+    "Exit status: 0 converted, 1 the ladder did not convert, 2 bad arguments or a ladder file "
+    "that\n"
+    "cannot be read or is malformed (\"无法打开梯形图文件!\").\n";
+
+} // namespace
+
+int RunCheck(std::span<const std::string> arguments) {
+    constexpr std::array<std::string_view, 1> operands{"LADDER"};
+    const auto parsed = ParseArguments("check", arguments, {}, operands);
+    if (!parsed) {
+        return ExitTrouble;
+    }
+    if (parsed->help) {
+        PrintOut(Help);
+        return ExitSuccess;
+    }
+    CliDocument cli;
+    if (!LoadLadder(parsed->operands[0], cli)) {
+        return ExitTrouble;
+    }
+    if (!ConvertLadder(cli)) {
+        return ExitConversionFailed;
+    }
+    PrintOut("Convert succeed!\n");
+    return ExitSuccess;
+}
+
+} // namespace velmora::cli

@@ -1,7 +1,8 @@
 #include "compiler/LadderCompiler.h"
 #include "model/ElementCatalogue.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
 
 namespace velmora {
 
@@ -31,9 +32,17 @@ bool LadderCompiler::EmitLine(std::string_view text, int row) {
         RecordError(0, 1004, static_cast<int>(lines.size()));
         return false;
     }
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "  %4d", row + 1);
-    lines.push_back(std::string(text) + suffix);
+    // The suffix "  %4d" of the 1-based row, formatted by hand: this runs for every line of
+    // every conversion and the formatted print dominated it.
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, row + 1);
+    const auto length = static_cast<std::size_t>(written.ptr - digits);
+    std::string line;
+    line.reserve(text.size() + 2 + std::max<std::size_t>(length, 4));
+    line.append(text);
+    line.append(2 + (length < 4 ? 4 - length : 0), ' ');
+    line.append(digits, length);
+    lines.push_back(std::move(line));
     return true;
 }
 

@@ -1,16 +1,20 @@
 // Runs the built velmora-cli on ladder files written with the project's own writer and checks
 // its exit status, its messages and the bytes of the files it writes.
+#include "compiler/LadderCompiler.h"
 #include "document/LadderFile.h"
 #include "model/LadderInfo.h"
 #include "platform/AtomicFile.h"
 #include "platform/OutputPanes.h"
 #include "support/LadderPicture.h"
+#include "tools/LargeLadder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -368,6 +372,28 @@ TEST_F(Cli, SingleRowBoxesOfOlderFilesAreWidenedOnLoad) {
                      "WRT       R000.1\n"
                      "END1\n"
                      "END2\n");
+}
+
+TEST_F(Cli, TheLargestLadderConvertsToWhatTheCompilerProduces) {
+    const auto program = GenerateLargeLadder();
+    WriteFile(Path("large.plf"), LadderBytes(*program));
+    auto compiler = std::make_unique<LadderCompiler>();
+    compiler->program = program.get();
+    ASSERT_EQ(compiler->Convert(), 1) << compiler->ReportLine();
+    std::string text;
+    std::string code;
+    compiler->WriteInstructionText(text);
+    compiler->WriteBinaryCode(code);
+
+    const Result r = Run({"convert", "large.plf", "--il", "large.txt", "--bin", "large.dat"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(Path("large.txt")), text);
+    EXPECT_EQ(ReadFile(Path("large.dat")), code);
+
+    const Result listed = Run({"list", "large.plf"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(static_cast<std::size_t>(std::count(listed.out.begin(), listed.out.end(), '\n')),
+              compiler->lines.size());
 }
 
 } // namespace

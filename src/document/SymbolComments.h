@@ -28,7 +28,8 @@ public:
     bool operator==(const SymbolCommentTable&) const = default;
 
 private:
-    std::vector<std::string> slots;
+    // Not named "slots": the Qt shell includes this header, where that word is a keyword.
+    std::vector<std::string> texts;
 };
 
 // The table index of a byte address (letter X, Y, A, F, G, K or R and a byte number in the

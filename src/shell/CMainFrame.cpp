@@ -92,9 +92,10 @@ CMainFrame::CMainFrame(Ui& ui, QWidget* parent) : QMainWindow(parent), ui(ui) {
 
 CMainFrame::~CMainFrame() {
     panes.onChange = nullptr;
-    // The windows go first: their views may refer to their documents.
+    // The windows go first: their views may refer to their documents. Windows already closed but
+    // not yet deleted count too; left to the base class they would report to a half-gone frame.
     closingAll = true;
-    for (CChildFrame* child : Windows()) {
+    for (CChildFrame* child : findChildren<CChildFrame*>()) {
         delete child;
     }
 }
@@ -519,53 +520,23 @@ std::vector<CChildFrame*> CMainFrame::Windows(const ShellDocument* document) con
 }
 
 bool CMainFrame::SaveModified(ShellDocument& document) {
-    if (!document.IsModified()) {
-        return true;
-    }
-    QString prompt = Text(AppText::SaveChangesPrompt);
-    const QString name = document.PathName().isEmpty() ? document.Title() : document.PathName();
-    prompt.replace(QStringLiteral("%1"), name);
-    switch (ui.AskYesNoCancel(prompt.toStdString())) {
-    case Ui::Answer::Yes:
-        return SaveDocument(document, false);
-    case Ui::Answer::No:
-        return true;
-    case Ui::Answer::Cancel:
-        break;
-    }
-    return false;
+    const QString before = document.PathName();
+    const bool saved = document.SaveModified();
+    NoteRename(document, before);
+    return saved;
 }
 
 bool CMainFrame::SaveDocument(ShellDocument& document, bool askName) {
-    QString path = document.PathName();
-    if (askName || path.isEmpty()) {
-        FileDialogRequest request;
-        request.save = true;
-        request.defaultExtension = std::string(AppText::DocExtension.substr(1));
-        QString name = path.isEmpty() ? document.Title() : path;
-        if (QFileInfo(name).suffix().isEmpty()) {
-            name += Text(AppText::DocExtension);
-        }
-        request.initialFileName = QFile::encodeName(name).toStdString();
-        request.filter = std::string(AppText::SaveFilterName) + "|*" +
-                         std::string(AppText::DocExtension) + "|" +
-                         std::string(AppText::AllFilesFilterName) + "|*.*||";
-        request.hideReadOnly = true;
-        request.overwritePrompt = true;
-        const auto chosen = ui.FileDialog(request);
-        if (!chosen) {
-            return false;
-        }
-        path = QFile::decodeName(chosen->c_str());
+    const QString before = document.PathName();
+    const bool saved = document.Save(askName);
+    NoteRename(document, before);
+    return saved;
+}
+
+void CMainFrame::NoteRename(const ShellDocument& document, const QString& before) {
+    if (document.PathName() != before && !document.PathName().isEmpty()) {
+        emit documentRenamed(document.PathName());
     }
-    if (!document.SaveToFile(path)) {
-        return false;
-    }
-    if (path != document.PathName()) {
-        document.SetPathName(path);
-        emit documentRenamed(path);
-    }
-    return true;
 }
 
 bool CMainFrame::CloseAllDocuments() {

@@ -116,6 +116,8 @@ private:
     void OnChildCloseRequested(CChildFrame* child, bool* allowed);
     void OnChildDestroyed(CChildFrame* child, ShellDocument* document);
     void RetitleWindows(const ShellDocument& document);
+    // Tells the application that a save gave the document a new name.
+    void NoteRename(const ShellDocument& document, const QString& before);
     void UpdateLockIndicators();
     void OnConvert();
     void ArrangeIcons();

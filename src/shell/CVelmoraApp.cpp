@@ -1,5 +1,6 @@
 #include "shell/CVelmoraApp.h"
 
+#include "platform/FileDialogs.h"
 #include "platform/Profile.h"
 #include "platform/Ui.h"
 #include "shell/CMainFrame.h"
@@ -169,9 +170,6 @@ ShellDocument* CVelmoraApp::OpenDocumentFile(const QString& path) {
             if (!document) {
                 return nullptr;
             }
-            if (document->PathName().isEmpty()) {
-                document->SetPathName(absolute);
-            }
             result = document.get();
             frame->AddDocument(std::move(document));
         }
@@ -190,9 +188,7 @@ bool CVelmoraApp::NewDocument() {
         return false;
     }
     if (document->Title().isEmpty()) {
-        document->SetTitle(
-            QString::fromUtf8(AppText::NewDocBaseName.data(), AppText::NewDocBaseName.size()) +
-            QString::number(++newDocumentCount));
+        document->SetTitle(QString::fromStdString(docTemplate.NextUntitledTitle()));
     }
     frame->AddDocument(std::move(document));
     return true;
@@ -218,11 +214,7 @@ void CVelmoraApp::ConnectCommands() {
 }
 
 void CVelmoraApp::OnFileOpen() {
-    FileDialogRequest request;
-    request.filter = std::string(AppText::OpenFilter);
-    request.hideReadOnly = true;
-    request.overwritePrompt = true;
-    if (const auto path = ui.FileDialog(request)) {
+    if (const auto path = ui.FileDialog(OpenFileRequest(AppText::OpenFilter))) {
         OpenDocumentFile(QFile::decodeName(path->c_str()));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DocumentTemplate.h"
 #include "platform/RecentFileList.h"
 #include "shell/CommandMap.h"
 
@@ -25,8 +26,8 @@ class Ui;
 class CVelmoraApp : public QObject {
     Q_OBJECT
 public:
-    // Makes the document for a file (or a new, empty ladder when path is null); nothing when the
-    // file could not be loaded, which the document has reported itself.
+    // Makes the document for a file, which it loads and names itself (or a new, empty ladder when
+    // path is null); nothing when the file could not be read, which the document has reported.
     using DocumentFactory = std::function<std::unique_ptr<ShellDocument>(const QString* path)>;
 
     CVelmoraApp(Ui& ui, Profile& profile);
@@ -76,7 +77,7 @@ private:
     QLocalServer* server = nullptr;
     QString channelName;
     QString printTarget;
-    int newDocumentCount = 0;
+    DocumentTemplate docTemplate;
 };
 
 } // namespace velmora

@@ -106,21 +106,17 @@ struct FunctionMenuItem {
 };
 std::span<const FunctionMenuItem> FunctionMenu();
 
-// Texts of the application and its one document type.
+// Texts of the application and its one document type. New-document names, the save dialog and the
+// question before closing belong to the platform document (platform/DocumentTemplate.h).
 namespace AppText {
 constexpr std::string_view AppName = "Velmora";
 constexpr std::string_view FrameTitle = "梯图编辑器";
 constexpr std::string_view DocTypeName = "Ladder";
-constexpr std::string_view NewDocBaseName = "PLCLad";
-constexpr std::string_view SaveFilterName = "PLCLad 文件 (*.grp)";
-constexpr std::string_view AllFilesFilterName = "所有文件 (*.*)";
-constexpr std::string_view DocExtension = ".plf";
 constexpr std::string_view FileTypeId = "LadFile.Document";
 constexpr std::string_view FileTypeName = "Velmora Document";
 constexpr std::string_view OpenFilter =
     "PLC梯图文件 (*.grp)|*.plf;*.grp|备份文件 (*.bak)|*.bak|所有文件(*.*)|*.*||";
 constexpr std::string_view Idle = "就绪";
-constexpr std::string_view SaveChangesPrompt = "将改动保存到 %1？";
 } // namespace AppText
 
 } // namespace velmora

@@ -5,31 +5,45 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace velmora {
 
-// What the frames and the application need of an open document. The ladder document implements
-// it; the shell creates its windows, titles them, activates it when its file is opened again,
-// offers to save it on closing and routes commands to it.
+class CDocument;
+
+// The windows' side of an open document. Its path, title, modified flag and saving belong to the
+// platform document it owns; this adapter shows them to the frames in Qt's terms and routes
+// commands to the document. The shell creates its windows, titles them, activates it when its file
+// is opened again, offers to save it on closing and destroys it with its last window.
 class ShellDocument : public QObject, public CommandSource {
     Q_OBJECT
 public:
+    explicit ShellDocument(std::unique_ptr<CDocument> document);
+    ~ShellDocument() override;
+
+    CDocument& Document() { return *document; }
+    const CDocument& Document() const { return *document; }
+
     // The file the document was opened from or last saved to; empty for a new ladder.
-    QString PathName() const { return pathName; }
+    QString PathName() const;
     // Also titles the document with the file's name.
     void SetPathName(const QString& path);
-
-    QString Title() const { return title; }
+    QString Title() const;
     void SetTitle(const QString& text);
+    bool IsModified() const;
 
-    virtual bool IsModified() const = 0;
-    // Writes the document to a file; false when that failed, which the document has reported.
-    virtual bool SaveToFile(const QString& path) = 0;
+    // The question before a modified document closes; false when the user cancelled or the save
+    // failed.
+    bool SaveModified();
+    // Save, or Save As with askName; false when cancelled or failed, which has been reported.
+    bool Save(bool askName);
+
     // The widget shown in a new window on this document; the window takes ownership.
     virtual QWidget* CreateView() = 0;
     // Called once, when the last window on the document closes, before it is destroyed.
-    virtual void OnCloseDocument() {}
+    virtual void OnCloseDocument();
 
     CommandMap& Commands() override { return commands; }
 
@@ -40,8 +54,7 @@ protected:
     CommandMap commands;
 
 private:
-    QString pathName;
-    QString title;
+    std::unique_ptr<CDocument> document;
 };
 
 } // namespace velmora

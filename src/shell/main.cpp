@@ -1,4 +1,5 @@
 #include "shell/CVelmoraApp.h"
+#include "shell/LadderDocument.h"
 #include "shell/QtProfile.h"
 #include "shell/QtUi.h"
 #include "shell/ToolIcons.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     velmora::QtUi ui;
     velmora::QtProfile profile;
     velmora::CVelmoraApp velmoraApp(ui, profile);
+    velmoraApp.SetDocumentFactory(velmora::LadderDocumentFactory(velmoraApp, ui));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     if (!velmoraApp.InitInstance(arguments)) {

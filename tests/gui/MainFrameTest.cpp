@@ -1,3 +1,4 @@
+#include "gui/FakeDocument.h"
 #include "gui/GuiTest.h"
 #include "platform/Profile.h"
 #include "shell/CChildFrame.h"
@@ -27,20 +28,6 @@
 namespace velmora::testing {
 namespace {
 
-class FakeDocument : public ShellDocument {
-public:
-    bool IsModified() const override { return modified; }
-    bool SaveToFile(const QString& path) override {
-        savedTo.push_back(path);
-        return saveSucceeds;
-    }
-    QWidget* CreateView() override { return new QLabel; }
-
-    bool modified = false;
-    bool saveSucceeds = true;
-    std::vector<QString> savedTo;
-};
-
 class MainFrameTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -63,7 +50,10 @@ protected:
     void UseFakeDocuments() {
         velmora->SetDocumentFactory([this](const QString* path) {
             opened.push_back(path ? *path : QString());
-            auto document = std::make_unique<FakeDocument>();
+            auto document = std::make_unique<FakeDocument>(ui);
+            if (path) {
+                document->SetPathName(*path);
+            }
             made.push_back(document.get());
             return document;
         });
@@ -184,17 +174,17 @@ TEST_F(MainFrameTest, ClosingAModifiedDocumentAsksToSaveIt) {
     CMainFrame& frame = Start();
     UseFakeDocuments();
     velmora->OpenDocumentFile(QStringLiteral("/tmp/m.plf"));
-    made.front()->modified = true;
+    made.front()->Document().SetModifiedFlag();
 
     ui.Script(Ui::Answer::Cancel);
     frame.RunCommand(Cmd::FileClose);
     EXPECT_EQ(ui.calls.back(), "Ask: 将改动保存到 /tmp/m.plf？");
     EXPECT_EQ(frame.Documents().size(), 1u);
 
-    made.front()->saveSucceeds = false;
+    made.front()->Core().saveSucceeds = false;
     ui.Script(Ui::Answer::Yes);
     EXPECT_FALSE(frame.close()) << "a failed save keeps the program open";
-    EXPECT_EQ(made.front()->savedTo, (std::vector<QString>{"/tmp/m.plf"}));
+    EXPECT_EQ(made.front()->Core().savedTo, (std::vector<std::string>{"/tmp/m.plf"}));
 
     ui.Script(Ui::Answer::No);
     EXPECT_TRUE(frame.close());
@@ -216,18 +206,18 @@ TEST_F(MainFrameTest, SavingANewLadderAsksForAPlfNameAndRetitlesIt) {
     EXPECT_EQ(request.defaultExtension, "plf");
     EXPECT_EQ(request.initialFileName, "PLCLad1.plf");
     EXPECT_EQ(request.filter, "PLCLad 文件 (*.grp)|*.plf|所有文件 (*.*)|*.*||");
-    EXPECT_TRUE(document.savedTo.empty()) << "cancelled";
+    EXPECT_TRUE(document.Core().savedTo.empty()) << "cancelled";
 
     ui.fileAnswers.push_back("/tmp/saved.plf");
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(document.savedTo, (std::vector<QString>{"/tmp/saved.plf"}));
+    EXPECT_EQ(document.Core().savedTo, (std::vector<std::string>{"/tmp/saved.plf"}));
     EXPECT_EQ(frame.ActiveChild()->windowTitle(), QStringLiteral("saved.plf"));
     EXPECT_EQ(velmora->RecentFiles().Entries(), (std::vector<std::string>{"/tmp/saved.plf"}));
 
     // Now it has a name: Save writes without asking, Save As asks again.
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(ui.fileRequests.size(), 2u);
-    EXPECT_EQ(document.savedTo.size(), 2u);
+    EXPECT_EQ(document.Core().savedTo.size(), 2u);
     frame.RunCommand(Cmd::FileSaveAs);
     ASSERT_EQ(ui.fileRequests.size(), 3u);
     EXPECT_EQ(ui.fileRequests[2].initialFileName, "/tmp/saved.plf");
@@ -242,7 +232,7 @@ TEST_F(MainFrameTest, ANewWindowShowsTheSameDocumentUnderANumberedTitle) {
     EXPECT_EQ(frame.Documents().size(), 1u);
     EXPECT_EQ(frame.Windows()[0]->windowTitle(), QStringLiteral("PLCLad1:1"));
     EXPECT_EQ(frame.Windows()[1]->windowTitle(), QStringLiteral("PLCLad1:2"));
-    made.front()->modified = true;
+    made.front()->Document().SetModifiedFlag();
     frame.Windows()[1]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ui.calls.empty()) << "other windows remain, nothing to ask";
@@ -444,11 +434,11 @@ TEST_F(MainFrameTest, ARecentFileThatNoLongerOpensLeavesTheList) {
     profile.SetString("Recent File List", "File1", "/work/fine.plf");
     profile.SetString("Recent File List", "File2", "/work/gone.plf");
     CMainFrame& frame = Start();
-    velmora->SetDocumentFactory([](const QString* path) -> std::unique_ptr<ShellDocument> {
+    velmora->SetDocumentFactory([this](const QString* path) -> std::unique_ptr<ShellDocument> {
         if (path && path->endsWith(QStringLiteral("gone.plf"))) {
             return nullptr;
         }
-        return std::make_unique<FakeDocument>();
+        return std::make_unique<FakeDocument>(ui);
     });
     frame.Action(Cmd::RecentFile1 + 1)->trigger();
     EXPECT_EQ(velmora->RecentFiles().Entries(), (std::vector<std::string>{"/work/fine.plf"}));

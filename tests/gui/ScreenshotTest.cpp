@@ -1,3 +1,4 @@
+#include "gui/FakeDocument.h"
 #include "gui/GuiTest.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVelmoraApp.h"
@@ -18,10 +19,9 @@
 namespace velmora::testing {
 namespace {
 
-class SampleDocument : public ShellDocument {
+class SampleDocument : public FakeDocument {
 public:
-    bool IsModified() const override { return false; }
-    bool SaveToFile(const QString&) override { return true; }
+    using FakeDocument::FakeDocument;
     QWidget* CreateView() override {
         auto* view = new QLabel;
         view->setStyleSheet(QStringLiteral("background: white"));
@@ -51,7 +51,8 @@ TEST_F(GuiTest, ScreenshotsOfTheMainFrame) {
     QTest::qWait(100);
     frame.grab().save(dir + QStringLiteral("/frame-empty.png"));
 
-    velmora.SetDocumentFactory([](const QString*) { return std::make_unique<SampleDocument>(); });
+    velmora.SetDocumentFactory(
+        [&ui](const QString*) { return std::make_unique<SampleDocument>(ui); });
     velmora.NewDocument();
     frame.Panes().ShowInstructionList(
         {"RD        X000.0     1", "WRT       Y000.0     1", "END1                 2"});

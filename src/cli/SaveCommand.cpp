@@ -1,0 +1,51 @@
+#include "cli/DocumentSession.h"
+#include "cli/DocumentCommands.h"
+
+#include <cstdio>
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: velmora-cli save LADDER OUT\n"
+    "\n"
+    "Loads LADDER and saves it as OUT the way the editor saves: the ladder is converted\n"
+    "first, so the header words follow the conversion, and the date is stamped. The row\n"
+    "comments are repeated after the rows unless LADDER's name ends in .grp. A ladder that\n"
+    "does not convert is saved all the same, with a warning.\n"
+    "\n"
+    "Exit status: 0 saved, 1 LADDER could not be loaded or OUT not written, 2 wrong\n"
+    "arguments.\n";
+
+} // namespace
+
+int RunSave(int argc, char** argv) {
+    const Arguments arguments = ParseArguments(argc, argv);
+    if (arguments.help) {
+        std::fputs(Help, stdout);
+        return ExitSuccess;
+    }
+    if (!arguments.error.empty()) {
+        return UsageError("save", arguments.error);
+    }
+    if (arguments.files.size() != 2) {
+        return UsageError("save", "expects a ladder file and an output file");
+    }
+    DocumentSession document;
+    if (!document.Open(arguments.files[0])) {
+        return ExitConversionFailed;
+    }
+    document.ui.context = arguments.files[1];
+    if (!document.doc->DoSave(arguments.files[1])) {
+        return ExitConversionFailed;
+    }
+    const LadderCompiler& compiler = document.doc->compiler;
+    if (compiler.errorCount > 0) {
+        std::fprintf(stderr, "velmora-cli: %s: warning: %s\n", arguments.files[0].c_str(),
+                     compiler.ReportLine().c_str());
+    }
+    return ExitSuccess;
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/CVelmoraApp.h"
+#include "shell/ShellDocument.h"
+
+#include <memory>
+
+namespace velmora {
+
+class CVelmoraDoc;
+class OutputPanes;
+class Ui;
+
+// A ladder in the shell: the document with its file commands and the convert command connected,
+// reporting through the main frame's panes.
+class LadderDocument : public ShellDocument {
+    Q_OBJECT
+public:
+    LadderDocument(OutputPanes& panes, Ui& ui);
+
+    CVelmoraDoc& Ladder() { return ladder; }
+
+    QWidget* CreateView() override;
+
+private:
+    explicit LadderDocument(std::unique_ptr<CVelmoraDoc> document);
+    void ConnectCommands();
+
+    CVelmoraDoc& ladder;
+};
+
+// The application's documents: new ladders and ladder files, loaded as the platform opens them.
+CVelmoraApp::DocumentFactory LadderDocumentFactory(CVelmoraApp& app, Ui& ui);
+
+} // namespace velmora

@@ -13,6 +13,7 @@
 #include <array>
 #include <fstream>
 #include <istream>
+#include <sys/stat.h>
 
 namespace velmora {
 
@@ -214,6 +215,11 @@ bool ImportSymbolComments(SymbolCommentTable& table, const std::string& path) {
             return false;
         }
         file = directory + "/" + std::string(DefaultCommentFileName);
+    }
+    // A folder opens as a stream on Linux and reads as empty; it is no comment file.
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {

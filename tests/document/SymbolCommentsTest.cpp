@@ -183,10 +183,14 @@ TEST(ImportSymbolComments, AddsToWhatTheTableHolds) {
     EXPECT_EQ(SymbolComment(*table, "X000.1"), "new");
 }
 
-TEST(ImportSymbolComments, MissingFileFails) {
-    auto table = EmptyTable();
-    EXPECT_FALSE(ImportSymbolComments(*table, ::testing::TempDir() + "no/such/file.txt"));
-    EXPECT_TRUE(*table == *EmptyTable());
+TEST(ImportSymbolComments, MissingFileOrAFolderFails) {
+    for (const std::string& path :
+         {::testing::TempDir() + "no/such/file.txt", ::testing::TempDir()}) {
+        SCOPED_TRACE(path);
+        auto table = EmptyTable();
+        EXPECT_FALSE(ImportSymbolComments(*table, path));
+        EXPECT_TRUE(*table == *EmptyTable());
+    }
 }
 
 // The shipped default file, copied next to the executables by the build.

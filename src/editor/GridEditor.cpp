@@ -131,19 +131,23 @@ bool GridEditor::InsideGrid(LogicalPoint point) const {
            point.y >= Grid::Bottom(RowCount()) && point.y <= Grid::Top;
 }
 
-DoubleClickAction GridEditor::DoubleClick(LogicalPoint point) const {
+bool GridEditor::CursorCellEditable() const {
     const GridPoint cursor = selection.cursor;
     if (cursor.column < 0 || cursor.row < 0 || cursor.row >= RowCount() ||
         cursor.column >= ColumnsPerRow) {
-        return DoubleClickAction::None;
+        return false;
     }
     const ElementCode code = program.Row(cursor.row)[cursor.column].code;
     if (code == Element::Empty) {
-        return DoubleClickAction::None;
+        return false;
     }
     // Of a box only the parameters of its first row are typed in; a data table is all entries.
-    if (IsBoxCode(code) && KindOf(code) != Kind::CODT &&
-        (ColumnOffsetOf(code) == 0 || RowOffsetOf(code) != 0)) {
+    return !IsBoxCode(code) || KindOf(code) == Kind::CODT ||
+           (ColumnOffsetOf(code) != 0 && RowOffsetOf(code) == 0);
+}
+
+DoubleClickAction GridEditor::DoubleClick(LogicalPoint point) const {
+    if (!CursorCellEditable()) {
         return DoubleClickAction::None;
     }
     if (InsideGrid(point)) {

@@ -55,6 +55,9 @@ public:
     LogicalRect RubberBand() const;
     bool LeftButtonUp(LogicalPoint point);
     DoubleClickAction DoubleClick(LogicalPoint point) const;
+    // Whether the cursor cell takes an operand by Enter or a double click: a cell that is not
+    // empty and, of a box, only a parameter of its first row.
+    bool CursorCellEditable() const;
     bool RightButtonDown(LogicalPoint point);
 
     // A cursor key, with the view's scroll position (logical, y 0 at the top and negative

@@ -4,9 +4,11 @@
 #include "shell/CMainFrame.h"
 #include "shell/CommandTable.h"
 #include "shell/ConvertCommand.h"
+#include "shell/view/CVelmoraView.h"
 
 #include <QFile>
-#include <QWidget>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -19,12 +21,18 @@ LadderDocument::LadderDocument(std::unique_ptr<CVelmoraDoc> document)
 }
 
 QWidget* LadderDocument::CreateView() {
-    auto* view = new QWidget;
-    view->setObjectName(QStringLiteral("ladderView"));
-    view->setAutoFillBackground(true);
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    view->setPalette(palette);
+    auto* view = new CVelmoraView(ladder, ladder.Panes());
+    // Every window on the document shows the same ladder: a change in one repaints the others.
+    for (const QPointer<CVelmoraView>& other : views) {
+        if (other) {
+            connect(view, &CVelmoraView::viewChanged, other, &CVelmoraView::OnUpdate);
+            connect(other, &CVelmoraView::viewChanged, view, &CVelmoraView::OnUpdate);
+        }
+    }
+    views.erase(std::remove_if(views.begin(), views.end(),
+                               [](const QPointer<CVelmoraView>& v) { return v.isNull(); }),
+                views.end());
+    views.emplace_back(view);
     return view;
 }
 

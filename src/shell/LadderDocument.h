@@ -3,11 +3,15 @@
 #include "shell/CVelmoraApp.h"
 #include "shell/ShellDocument.h"
 
+#include <QPointer>
+
 #include <memory>
+#include <vector>
 
 namespace velmora {
 
 class CVelmoraDoc;
+class CVelmoraView;
 class OutputPanes;
 class Ui;
 
@@ -27,6 +31,7 @@ private:
     void ConnectCommands();
 
     CVelmoraDoc& ladder;
+    std::vector<QPointer<CVelmoraView>> views;
 };
 
 // The application's documents: new ladders and ladder files, loaded as the platform opens them.

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -346,9 +347,46 @@ void CMainFrame::BuildMenus() {
     };
     build(NoDocumentMenu(), noDocumentMenus, false);
     build(DocumentMenu(), documentMenus, true);
+    for (QMenu* menu : documentMenus) {
+        if (menu->title() == QStringLiteral("窗口(&W)")) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListWindows(menu); });
+        }
+    }
     menuBar()->clear();
     for (QMenu* menu : documentMenuShown ? documentMenus : noDocumentMenus) {
         menuBar()->addMenu(menu);
+    }
+}
+
+void CMainFrame::ListWindows(QMenu* menu) {
+    // The open windows follow the Window menu's commands, numbered, the active one checked.
+    for (QAction* action : menu->actions()) {
+        if (action->property("windowEntry").toBool()) {
+            menu->removeAction(action);
+            action->deleteLater();
+        }
+    }
+    const std::vector<CChildFrame*> windows = Windows();
+    if (windows.empty()) {
+        return;
+    }
+    menu->addSeparator()->setProperty("windowEntry", true);
+    int number = 1;
+    for (CChildFrame* child : windows) {
+        const QString text = number < 10
+                                 ? QStringLiteral("&%1 %2").arg(number).arg(child->windowTitle())
+                                 : QStringLiteral("%1 %2").arg(number).arg(child->windowTitle());
+        QAction* entry = menu->addAction(text);
+        entry->setProperty("windowEntry", true);
+        entry->setCheckable(true);
+        entry->setChecked(child == ActiveChild());
+        connect(entry, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
+            if (window) {
+                mdiArea->setActiveSubWindow(window);
+                window->ShowMaximized();
+            }
+        });
+        ++number;
     }
 }
 

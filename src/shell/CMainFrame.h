@@ -108,6 +108,7 @@ private:
     void CreatePanes();
     void ConnectFrameCommands();
     void BuildMenus();
+    void ListWindows(QMenu* menu);
     void FillMenu(QMenu* menu, std::span<const int> items, bool documentMenu);
     void ShowDocumentMenu(bool show);
     void MirrorPanes();

@@ -239,6 +239,40 @@ TEST_F(MainFrameTest, ANewWindowShowsTheSameDocumentUnderANumberedTitle) {
     EXPECT_EQ(frame.Windows()[0]->windowTitle(), QStringLiteral("PLCLad1"));
 }
 
+TEST_F(MainFrameTest, TheWindowMenuListsTheOpenWindowsAndActivatesOne) {
+    CMainFrame& frame = Start();
+    UseFakeDocuments();
+    velmora->NewDocument();
+    velmora->NewDocument();
+    QMenu* windowMenu = nullptr;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        if (menu->text() == QStringLiteral("窗口(&W)")) {
+            windowMenu = menu->menu();
+        }
+    }
+    ASSERT_NE(windowMenu, nullptr);
+    const auto entries = [windowMenu] {
+        QStringList texts;
+        for (QAction* item : windowMenu->actions()) {
+            if (item->property("windowEntry").toBool() && !item->isSeparator()) {
+                texts.append(item->text() + (item->isChecked() ? "*" : ""));
+            }
+        }
+        return texts;
+    };
+    emit windowMenu->aboutToShow();
+    EXPECT_EQ(entries(), (QStringList{"&1 PLCLad1", "&2 PLCLad2*"}));
+    emit windowMenu->aboutToShow();
+    EXPECT_EQ(entries().size(), 2) << "the list is rebuilt, not appended to";
+
+    for (QAction* item : windowMenu->actions()) {
+        if (item->text() == QStringLiteral("&1 PLCLad1")) {
+            item->trigger();
+        }
+    }
+    EXPECT_EQ(frame.ActiveChild()->windowTitle(), QStringLiteral("PLCLad1"));
+}
+
 TEST_F(MainFrameTest, PaneCheckMarksFollowTogglesAndCloseButtons) {
     CMainFrame& frame = Start();
     QAction* output = frame.Action(Cmd::ViewOutput);

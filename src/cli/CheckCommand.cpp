@@ -21,24 +21,10 @@ constexpr std::string_view Help =
 } // namespace
 
 int RunCheck(std::span<const std::string> arguments) {
-    constexpr std::array<std::string_view, 1> operands{"LADDER"};
-    const auto parsed = ParseArguments("check", arguments, {}, operands);
-    if (!parsed) {
-        return ExitTrouble;
-    }
-    if (parsed->help) {
-        PrintOut(Help);
+    return ConvertOneLadder("check", arguments, Help, [](CliDocument&) {
+        PrintOut("Convert succeed!\n");
         return ExitSuccess;
-    }
-    CliDocument cli;
-    if (!LoadLadder(parsed->operands[0], cli)) {
-        return ExitTrouble;
-    }
-    if (!ConvertLadder(cli)) {
-        return ExitConversionFailed;
-    }
-    PrintOut("Convert succeed!\n");
-    return ExitSuccess;
+    });
 }
 
 } // namespace velmora::cli

@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include <array>
+
 #include "document/LadderFile.h"
 #include "platform/AtomicFile.h"
 
@@ -151,6 +153,27 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes) {
         return false;
     }
     return true;
+}
+
+int ConvertOneLadder(std::string_view command, std::span<const std::string> arguments,
+                     std::string_view help, const std::function<int(CliDocument&)>& onConverted) {
+    constexpr std::array<std::string_view, 1> operands{"LADDER"};
+    const auto parsed = ParseArguments(command, arguments, {}, operands);
+    if (!parsed) {
+        return ExitTrouble;
+    }
+    if (parsed->help) {
+        PrintOut(help);
+        return ExitSuccess;
+    }
+    CliDocument cli;
+    if (!LoadLadder(parsed->operands[0], cli)) {
+        return ExitTrouble;
+    }
+    if (!ConvertLadder(cli)) {
+        return ExitConversionFailed;
+    }
+    return onConverted(cli);
 }
 
 } // namespace velmora::cli

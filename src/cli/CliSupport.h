@@ -4,6 +4,7 @@
 #include "platform/OutputPanes.h"
 #include "platform/Ui.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -86,6 +87,12 @@ bool LoadLadder(const std::string& path, CliDocument& cli);
 // Empties the error list and converts. On failure the report line of the last error goes to
 // standard error. The document counts as converted only after a success.
 bool ConvertLadder(CliDocument& cli);
+
+// The common course of a command that takes one ladder and converts it: arguments, help, loading
+// and conversion as above; onConverted runs only after a successful conversion and gives the
+// exit status.
+int ConvertOneLadder(std::string_view command, std::span<const std::string> arguments,
+                     std::string_view help, const std::function<int(CliDocument&)>& onConverted);
 
 // Whether two paths name the same file: the same text, or the same existing file however it is
 // spelt.

@@ -1,5 +1,5 @@
-#include "cli/DocumentSession.h"
 #include "cli/DocumentCommands.h"
+#include "cli/DocumentSession.h"
 
 #include <cstdio>
 #include <string>

@@ -13,7 +13,6 @@
 
 namespace velmora::cli {
 
-
 // The Ui of a command line: message boxes go to standard error, file dialogs take the paths
 // given on the command line in order, every other dialog is cancelled (so the ladder
 // information stays as the file has it).

@@ -28,30 +28,17 @@ constexpr std::size_t RowSuffixLength = 6;
 } // namespace
 
 int RunList(std::span<const std::string> arguments) {
-    constexpr std::array<std::string_view, 1> operands{"LADDER"};
-    const auto parsed = ParseArguments("list", arguments, {}, operands);
-    if (!parsed) {
-        return ExitTrouble;
-    }
-    if (parsed->help) {
-        PrintOut(Help);
+    return ConvertOneLadder("list", arguments, Help, [](CliDocument& cli) {
+        std::string listing;
+        for (const std::string& line : cli.document.compiler.lines) {
+            const std::size_t keep =
+                line.size() > RowSuffixLength ? line.size() - RowSuffixLength : 0;
+            listing += GbkToUtf8(std::string_view(line).substr(0, keep));
+            listing += '\n';
+        }
+        PrintOut(listing);
         return ExitSuccess;
-    }
-    CliDocument cli;
-    if (!LoadLadder(parsed->operands[0], cli)) {
-        return ExitTrouble;
-    }
-    if (!ConvertLadder(cli)) {
-        return ExitConversionFailed;
-    }
-    std::string listing;
-    for (const std::string& line : cli.document.compiler.lines) {
-        const std::size_t keep = line.size() > RowSuffixLength ? line.size() - RowSuffixLength : 0;
-        listing += GbkToUtf8(std::string_view(line).substr(0, keep));
-        listing += '\n';
-    }
-    PrintOut(listing);
-    return ExitSuccess;
+    });
 }
 
 } // namespace velmora::cli

@@ -145,14 +145,14 @@ bool NextStreamLine(std::istream& in, std::string& line, bool& overlong) {
 } // namespace
 
 SymbolCommentTable::SymbolCommentTable()
-    : slots(static_cast<std::size_t>(AddressCount * SlotCount)) {}
+    : texts(static_cast<std::size_t>(AddressCount * SlotCount)) {}
 
 std::string& SymbolCommentTable::Slot(int addressIndex, int slot) {
-    return slots.at(static_cast<std::size_t>(addressIndex * SlotCount + slot));
+    return texts.at(static_cast<std::size_t>(addressIndex * SlotCount + slot));
 }
 
 const std::string& SymbolCommentTable::Slot(int addressIndex, int slot) const {
-    return slots.at(static_cast<std::size_t>(addressIndex * SlotCount + slot));
+    return texts.at(static_cast<std::size_t>(addressIndex * SlotCount + slot));
 }
 
 int AddressIndex(char letter, int byte) {

@@ -28,7 +28,7 @@ public:
     bool operator==(const SymbolCommentTable&) const = default;
 
 private:
-    std::vector<std::string> slots;
+    std::vector<std::string> texts; // "slots" would clash with a Qt keyword macro
 };
 
 // The table index of a byte address (letter X, Y, A, F, G, K or R and a byte number in the

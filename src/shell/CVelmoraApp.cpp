@@ -24,14 +24,23 @@ namespace {
 // A hand-over carries a few paths; anything longer is not from us.
 constexpr qint64 MaxHandOverBytes = 64 * 1024;
 constexpr int HandOverTimeoutMs = 2000;
+
+CVelmoraApp* current = nullptr;
 } // namespace
 
 CVelmoraApp::CVelmoraApp(Ui& ui, Profile& profile)
     : ui(ui), profile(profile), channelName(DefaultChannelName()) {
+    current = this;
     ConnectCommands();
 }
 
-CVelmoraApp::~CVelmoraApp() = default;
+CVelmoraApp::~CVelmoraApp() {
+    if (current == this) {
+        current = nullptr;
+    }
+}
+
+CVelmoraApp* CVelmoraApp::Instance() { return current; }
 
 QString CVelmoraApp::DefaultChannelName() {
     return QStringLiteral("velmora-%1").arg(static_cast<qulonglong>(getuid()));

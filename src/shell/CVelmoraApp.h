@@ -32,6 +32,9 @@ public:
     CVelmoraApp(Ui& ui, Profile& profile);
     ~CVelmoraApp() override;
 
+    // The application object of this process, for the views' printing; null before it exists.
+    static CVelmoraApp* Instance();
+
     // The start-up sequence; false ends the program before its event loop runs (the command
     // line's action was carried out or failed, or the file went to a running instance).
     bool InitInstance(const QStringList& arguments);

@@ -131,6 +131,20 @@ constexpr FunctionMenuItem Menu137[] = {
     {32797, "END2"},
 };
 
+constexpr int Menu138[] = {Cmd::EditCut,  Cmd::EditCopy,  Cmd::EditPaste,
+                           MenuSeparator, Cmd::InsertRow, Cmd::DeleteRow};
+
+constexpr FunctionMenuItem Menu141[] = {
+    {Cmd::OpenContact, "常开触点"},
+    {Cmd::ClosedContact, "常闭触点"},
+    {Cmd::HorizontalLine, "水平导通线"},
+    {Cmd::VerticalLine, "竖直导通线"},
+    {Cmd::DeleteElement, "删除节点"},
+    {Cmd::DeleteVerticalLine, "删除竖直导通线"},
+    {Cmd::Coil, "输出线圈"},
+    {Cmd::InvertedCoil, "输出线圈取反"},
+};
+
 } // namespace
 
 std::span<const CommandInfo> CommandTable() { return Commands; }
@@ -156,5 +170,7 @@ std::span<const MenuPopup> DocumentMenu() { return Menu129; }
 std::span<const int> StandardToolbar() { return Toolbar128; }
 std::span<const int> ElementToolbar() { return Toolbar134; }
 std::span<const FunctionMenuItem> FunctionMenu() { return Menu137; }
+std::span<const int> ContextMenu() { return Menu138; }
+std::span<const FunctionMenuItem> ElementMenu() { return Menu141; }
 
 } // namespace velmora

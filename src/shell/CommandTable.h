@@ -106,6 +106,14 @@ struct FunctionMenuItem {
 };
 std::span<const FunctionMenuItem> FunctionMenu();
 
+// Menu 138, the ladder view's context menu (0 is a separator), and menu 141, the element
+// commands it offers under "基本指令(&B)".
+std::span<const int> ContextMenu();
+std::span<const FunctionMenuItem> ElementMenu();
+constexpr std::string_view EditCommentMenuText = "修改注释(&M)";
+constexpr std::string_view BasicInstructionsMenuText = "基本指令(&B)";
+constexpr std::string_view FunctionInstructionsMenuText = "功能指令(&F)";
+
 // Texts of the application and its one document type.
 namespace AppText {
 constexpr std::string_view AppName = "Velmora";

@@ -9,27 +9,13 @@
 
 namespace velmora {
 
-std::optional<std::string> LadderEditor::BeginCommentEdit(int row) {
-    if (row < 0 || row >= Program().rowCount) {
-        return std::nullopt;
-    }
-    commentRow = row;
-    commentEditing = true;
-    return std::string(Program().CommentText(row));
-}
-
-void LadderEditor::EndCommentEdit(std::string_view text) {
-    if (!commentEditing) {
-        return;
-    }
-    commentEditing = false;
+void LadderEditor::EndCommentEdit(int row, std::string_view text) {
     // Another window on the document may have deleted the row meanwhile.
-    if (commentRow >= Program().rowCount) {
+    if (row < 0 || row >= Program().rowCount) {
         return;
     }
-    undo.RecordRowComment(commentRow);
-    Program().SetComment(commentRow, text);
-    view.InvalidateRowComment(commentRow);
+    undo.RecordRowComment(row);
+    Program().SetComment(row, text);
     Modified();
 }
 

@@ -4,6 +4,7 @@
 #include "document/CVelmoraDoc.h"
 #include "editor/EditorView.h"
 #include "editor/FunctionParameters.h"
+#include "editor/GridEditor.h"
 #include "editor/LadderStructure.h"
 #include "editor/OperandAddress.h"
 #include "editor/UnDoList.h"
@@ -120,7 +121,7 @@ void LadderEditor::PlaceElement(int kind) {
         }
         undo.RecordCell(c, r);
         row[c].code = static_cast<ElementCode>(kind);
-        view.InvalidateCursorCell();
+        grid.InvalidateCursorCell();
         if (c < CoilColumn) {
             SelectCell({c + 1, r});
         }
@@ -131,7 +132,7 @@ void LadderEditor::PlaceElement(int kind) {
         if (kind == VerticalLine && r < program.rowCount - 1) {
             SelectCell({c, r + 1});
         }
-        view.RedrawAll();
+        grid.RequestWholeView();
         return;
     }
 
@@ -157,18 +158,18 @@ void LadderEditor::PlaceElement(int kind) {
     if (compiler.errorCount > 0) {
         undo.UndoStep();
         panes.AppendOutputLine(compiler.ReportLine());
-        view.RedrawAll();
+        grid.RequestWholeView();
         return;
     }
     // A table that does not fit leaves the size as it was, so box and table still agree.
     if (makeTable && !CreateDataTable()) {
         undo.UndoStep();
-        view.RedrawAll();
+        grid.RequestWholeView();
         return;
     }
     panes.AppendOutputLine("Accept!");
     program.Row(r)[c].code = static_cast<ElementCode>(kind);
-    view.RedrawAll();
+    grid.RequestWholeView();
 }
 
 void LadderEditor::EditCursorCell() {

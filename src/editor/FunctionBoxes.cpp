@@ -3,6 +3,7 @@
 #include "compiler/LadderCompiler.h"
 #include "document/CVelmoraDoc.h"
 #include "editor/EditorView.h"
+#include "editor/GridEditor.h"
 #include "editor/LadderStructure.h"
 #include "editor/UnDoList.h"
 #include "model/ElementCatalogue.h"
@@ -66,7 +67,7 @@ void LadderEditor::PlaceFunction(int code) {
     top[s].SetOperand(info->mnemonic);
     RecountTables(program);
     Modified();
-    view.RedrawAll();
+    grid.RequestWholeView();
 }
 
 void LadderEditor::PlaceFunctionFromPicker() {
@@ -90,7 +91,7 @@ int LadderEditor::DeleteFunctionBox(int column, int row, bool commit) {
         undo.RecordDeletedRows(column, top, rows);
         program.DeleteRows(top, rows);
         AfterRowChange();
-        view.RedrawAll();
+        grid.RequestWholeView();
         Modified();
     }
     return rows;

@@ -2,6 +2,7 @@
 
 #include "document/CVelmoraDoc.h"
 #include "editor/EditorView.h"
+#include "editor/GridEditor.h"
 #include "editor/LadderClipboard.h"
 #include "editor/LadderStructure.h"
 #include "editor/UnDoList.h"
@@ -14,15 +15,14 @@ namespace velmora {
 
 namespace {
 
-constexpr int RowHeight = 40;
-constexpr int PageHeight = 600;
 constexpr int RowsAboveScrolledRow = 7; // a row scrolled to stands this far below the top
 
 } // namespace
 
-LadderEditor::LadderEditor(EditTarget target, LadderClipboard& clipboard, EditorView& view)
+LadderEditor::LadderEditor(EditTarget target, LadderClipboard& clipboard, GridEditor& grid,
+                           EditorView& view)
     : target(std::move(target)), doc(this->target.doc), undo(this->target.undo),
-      clipboard(clipboard), view(view) {
+      clipboard(clipboard), grid(grid), view(view) {
     undo.Attach(doc);
 }
 
@@ -46,32 +46,7 @@ LadderCell& LadderEditor::CursorCell() {
     return Program().Row(cursor.row)[cursor.column];
 }
 
-void LadderEditor::MarkSelection(bool on) {
-    EditorSelection& selection = doc.selection;
-    const int n = Program().rowCount;
-    const int c0 = std::min(selection.anchor.column, selection.cursor.column);
-    const int r0 = std::min(selection.anchor.row, selection.cursor.row);
-    const int r1 = std::min(std::max(selection.anchor.row, selection.cursor.row), n - 1);
-    if (c0 < 0 || r0 < 0) {
-        return;
-    }
-    if (selection.IsSingleCell()) {
-        if (c0 < ColumnsPerRow && r0 < n) {
-            Program().Row(r0)[c0].selected = on ? 1 : 0;
-        }
-    } else {
-        for (int r = r0; r <= r1; ++r) {
-            for (LadderCell& cell : Program().Row(r).cells) {
-                cell.selected = on ? 1 : 0;
-            }
-        }
-    }
-    if (on) {
-        view.ShowCursorComment();
-    } else {
-        selection.cursor = {-1, -1};
-    }
-}
+void LadderEditor::MarkSelection(bool on) { grid.MarkSelection(on); }
 
 void LadderEditor::SelectCell(GridPoint cell) {
     MarkSelection(false);
@@ -112,9 +87,9 @@ void LadderEditor::AfterRowChange() {
 
 void LadderEditor::ScrollToRow(int row) {
     const LogicalPoint scroll = view.ScrollPosition();
-    const int top = -RowHeight * row;
-    if (top > scroll.y || top < scroll.y - PageHeight) {
-        view.ScrollTo({scroll.x, top + RowHeight * RowsAboveScrolledRow});
+    const int top = -Grid::RowHeight * row;
+    if (top > scroll.y || top < scroll.y - Grid::PageHeight) {
+        view.ScrollTo({scroll.x, top + Grid::RowHeight * RowsAboveScrolledRow});
     }
 }
 
@@ -133,7 +108,7 @@ void LadderEditor::Undo() {
     if (undone.changed) {
         Modified();
     }
-    view.RedrawAll();
+    grid.RequestWholeView();
 }
 
 bool LadderEditor::CanUndo() const { return undo.Available() > 0; }

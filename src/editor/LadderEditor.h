@@ -5,7 +5,6 @@
 #include "platform/DialogData.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +12,7 @@ namespace velmora {
 
 class CVelmoraDoc;
 class EditorView;
+class GridEditor;
 class LadderProgram;
 class UnDoList;
 struct LadderClipboard;
@@ -39,7 +39,9 @@ public:
     // SearchOperand modes.
     enum SearchMode { Find = 0, ReplaceAndFind = 1, ReplaceAllFirst = 2, ReplaceAllNext = 3 };
 
-    LadderEditor(EditTarget target, LadderClipboard& clipboard, EditorView& view);
+    // grid: the cursor logic of the window, which collects what it must repaint; view: the
+    // window's scrolling.
+    LadderEditor(EditTarget target, LadderClipboard& clipboard, GridEditor& grid, EditorView& view);
 
     // --- cursor -----------------------------------------------------------------------------
     // A cursor is a column 0..7 on an existing row.
@@ -92,13 +94,9 @@ public:
     void GoToLine();
 
     // --- comments -------------------------------------------------------------------------------
-    // Opens the row-comment editor on a row: the text to show (GBK), or nothing for a row the
-    // ladder does not have.
-    std::optional<std::string> BeginCommentEdit(int row);
-    // Stores the editor's text (GBK) as the row's comment and closes the editor.
-    void EndCommentEdit(std::string_view text);
-    bool CommentEditing() const { return commentEditing; }
-    int CommentRow() const { return commentRow; }
+    // Stores the text (GBK) of the row-comment editor, which the window opened on the row, as
+    // the row's comment; the step can be undone.
+    void EndCommentEdit(int row, std::string_view text);
     void EditSymbolComment();
     bool CanEditSymbolComment() const;
 
@@ -131,12 +129,11 @@ private:
     CVelmoraDoc& doc;
     UnDoList& undo;
     LadderClipboard& clipboard;
+    GridEditor& grid;
     EditorView& view;
 
     bool makeTable = false;
     int tableRows = 0;
-    bool commentEditing = false;
-    int commentRow = 0;
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "compiler/LadderCompiler.h"
 #include "document/CVelmoraDoc.h"
 #include "editor/EditorView.h"
+#include "editor/GridEditor.h"
 #include "editor/LadderClipboard.h"
 #include "editor/LadderStructure.h"
 #include "editor/UnDoList.h"
@@ -38,7 +39,7 @@ void LadderEditor::OnInsertRows() {
     MarkSelection(false);
     program.InsertRows(span.first, n, doc.UserInterface());
     AfterRowChange();
-    view.RedrawAll();
+    grid.RequestWholeView();
     Modified();
 }
 
@@ -86,7 +87,7 @@ void LadderEditor::DeleteRowSpan(const RowSpan& span) {
     MarkSelection(false);
     Program().DeleteRows(span.first, span.count);
     AfterRowChange();
-    view.RedrawAll();
+    grid.RequestWholeView();
     Modified();
 }
 
@@ -190,7 +191,7 @@ void LadderEditor::PasteClipboard() {
         row[c] = pasted;
         row[c].selected = selected;
         Modified();
-        view.RedrawAll();
+        grid.RequestWholeView();
         return;
     }
 
@@ -235,7 +236,7 @@ void LadderEditor::PasteClipboard() {
     }
     AfterRowChange();
     Modified();
-    view.RedrawAll();
+    grid.RequestWholeView();
 }
 
 void LadderEditor::SelectRows() {

@@ -4,6 +4,7 @@
 #include "document/CVelmoraDoc.h"
 #include "editor/EditorView.h"
 #include "editor/FunctionParameters.h"
+#include "editor/GridEditor.h"
 #include "editor/LadderStructure.h"
 #include "editor/UnDoList.h"
 #include "model/ElementCatalogue.h"
@@ -33,7 +34,7 @@ bool LadderEditor::ReplaceText(GridPoint at, std::string_view replacement) {
     if (IsNumberedParameter(cell.code)) {
         cell.number = static_cast<std::int16_t>(Atoi(cell.OperandText()));
     }
-    view.InvalidateCursorCell();
+    grid.InvalidateCursorCell();
     Modified();
     return true;
 }
@@ -123,7 +124,7 @@ void LadderEditor::GoToLine() {
         line = 1;
     }
     SelectCell({0, line - 1});
-    view.RedrawAll();
+    grid.RequestWholeView();
     ScrollToRow(line - 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/CVelmoraDoc.h"
 #include "editor/EditorView.h"
+#include "editor/GridEditor.h"
 #include "editor/LadderClipboard.h"
 #include "editor/LadderEditor.h"
 #include "editor/LadderStructure.h"
@@ -22,25 +23,17 @@
 
 namespace velmora::testing {
 
-// A window stand-in that remembers its scroll position and the requests it got.
+// A window stand-in that remembers where it was scrolled to.
 class RecordingView : public EditorView {
 public:
-    void InvalidateCursorCell() override { ++cursorCellRepaints; }
-    void InvalidateRowComment(int row) override { commentRepaints.push_back(row); }
-    void RedrawAll() override { ++redraws; }
     LogicalPoint ScrollPosition() const override { return scroll; }
     void ScrollTo(LogicalPoint position) override {
         scroll = position;
         scrolls.push_back(position);
     }
-    void ShowCursorComment() override { ++commentShows; }
 
     LogicalPoint scroll{};
     std::vector<LogicalPoint> scrolls;
-    std::vector<int> commentRepaints;
-    int cursorCellRepaints = 0;
-    int redraws = 0;
-    int commentShows = 0;
 };
 
 // One document with its undo list, one editor on it and the application's clipboard.
@@ -51,9 +44,10 @@ protected:
     std::unique_ptr<CVelmoraDoc> doc = std::make_unique<CVelmoraDoc>(panes, ui);
     UnDoList undo;
     LadderClipboard clipboard;
+    GridEditor grid{*doc};
     RecordingView view;
     int modified = 0;
-    LadderEditor editor{EditTarget{*doc, undo, [this] { ++modified; }}, clipboard, view};
+    LadderEditor editor{EditTarget{*doc, undo, [this] { ++modified; }}, clipboard, grid, view};
 
     LadderProgram& Program() { return doc->program; }
     EditorSelection& Selection() { return doc->selection; }

@@ -42,6 +42,7 @@ fuzz: deps
 
 bench: build
 	./$(BUILD_DIR)/bench/velmora-bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/velmora-view-bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

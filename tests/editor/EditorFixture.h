@@ -141,6 +141,7 @@ protected:
     }
 
     const std::string& Output() const { return panes.Output().text; }
+    std::string LastCall() const { return ui.calls.empty() ? "" : ui.calls.back(); }
 };
 
 } // namespace velmora::testing

@@ -103,7 +103,7 @@ TEST_F(EnterFunctionParameter, TableThatDoesNotFitKeepsSizeAndTable) {
     program->InsertRows(program->rowCount, LadderProgram::MaxRows - 5, ui);
     Load(std::move(program));
     Enter(3, 0, "80");
-    EXPECT_EQ(ui.calls.back(), "MessageBox: 行数超出范围!");
+    EXPECT_EQ(LastCall(), "MessageBox: 行数超出范围!");
     EXPECT_EQ(Text(3, 0), "0008");
     EXPECT_EQ(Cell(0, 2).code, 0x4000);
     EXPECT_EQ(Cell(0, 3).code, 0);

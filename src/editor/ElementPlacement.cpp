@@ -268,7 +268,7 @@ void LadderEditor::EnterFunctionParameter() {
 }
 
 bool LadderEditor::CreateDataTable() {
-    if (!HasCursor() || tableRows <= 0) {
+    if (!HasCursor() || tableRows <= 0 || KindOf(CursorCell().code) != Kind::COD) {
         return false;
     }
     LadderProgram& program = Program();

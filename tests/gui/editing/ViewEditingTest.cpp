@@ -215,6 +215,13 @@ TEST_F(ViewEditingTest, UndoIsEnabledOnlyWithAStepAndCommentOnlyOnContactsAndCoi
     EXPECT_TRUE(Frame().Action(Cmd::EditUndo)->isEnabled());
 }
 
+TEST_F(ViewEditingTest, CtrlWPlacesAClosedContactAndKeepsTheWindow) {
+    CursorTo(0, 0);
+    Accelerator(Qt::Key_W, "X1.1");
+    EXPECT_EQ(Cell(0, 0).code, Element::ClosedContact);
+    EXPECT_EQ(Frame().MdiArea()->subWindowList().size(), 1);
+}
+
 TEST_F(ViewEditingTest, FunctionMenuPlacesItsInstruction) {
     CursorTo(2, 0);
     ASSERT_TRUE(Frame().RunCommand(32784));

@@ -60,6 +60,9 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& document, OutputPanes& panes, QWidget* p
     UpdateScrollSizes();
 }
 
+CVelmoraView::CVelmoraView(CVelmoraDoc& document, QWidget* parent)
+    : CVelmoraView(document, document.Panes(), parent) {}
+
 CVelmoraView::~CVelmoraView() = default;
 
 void CVelmoraView::ConnectCommands() {

@@ -38,7 +38,10 @@ public:
         std::function<void(int row, const std::string& gbk)> storeRowComment;
     };
 
+    // panes: where the cursor cell's symbol comment is shown (the main frame's output pane).
     CVelmoraView(CVelmoraDoc& document, OutputPanes& panes, QWidget* parent = nullptr);
+    // Shows the symbol comments in the document's own panes.
+    explicit CVelmoraView(CVelmoraDoc& document, QWidget* parent = nullptr);
     ~CVelmoraView() override;
 
     CVelmoraDoc& Document() { return document; }

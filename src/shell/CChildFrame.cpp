@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMenu>
 
 namespace velmora {
 
@@ -11,6 +12,13 @@ CChildFrame::CChildFrame(ShellDocument& document, QWidget* view) : document(docu
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
     setWindowIcon(QIcon());
+    // The window menu's own keys (Ctrl+W closes a window on this platform) would shadow the
+    // editor's accelerators; closing stays in the menu and on the window's button.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            action->setShortcuts({});
+        }
+    }
 }
 
 std::vector<CommandMap*> CChildFrame::Route() {

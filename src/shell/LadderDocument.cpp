@@ -1,10 +1,12 @@
 #include "shell/LadderDocument.h"
 
 #include "document/CVelmoraDoc.h"
+#include "editor/UnDoList.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandTable.h"
 #include "shell/ConvertCommand.h"
 #include "shell/view/CVelmoraView.h"
+#include "shell/view/ViewEditing.h"
 
 #include <QFile>
 
@@ -16,12 +18,16 @@ LadderDocument::LadderDocument(OutputPanes& panes, Ui& ui)
     : LadderDocument(std::make_unique<CVelmoraDoc>(panes, ui)) {}
 
 LadderDocument::LadderDocument(std::unique_ptr<CVelmoraDoc> document)
-    : ShellDocument(std::move(document)), ladder(static_cast<CVelmoraDoc&>(Document())) {
+    : ShellDocument(std::move(document)), ladder(static_cast<CVelmoraDoc&>(Document())),
+      undo(std::make_unique<UnDoList>()) {
     ConnectCommands();
 }
 
+LadderDocument::~LadderDocument() = default;
+
 QWidget* LadderDocument::CreateView() {
     auto* view = new CVelmoraView(ladder, ladder.Panes());
+    new ViewEditing(*view, *undo, SharedLadderClipboard(), [this] { ladder.SetModifiedFlag(); });
     // Every window on the document shows the same ladder: a change in one repaints the others.
     for (const QPointer<CVelmoraView>& other : views) {
         if (other) {

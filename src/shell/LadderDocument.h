@@ -12,6 +12,7 @@ namespace velmora {
 
 class CVelmoraDoc;
 class CVelmoraView;
+class UnDoList;
 class OutputPanes;
 class Ui;
 
@@ -21,8 +22,11 @@ class LadderDocument : public ShellDocument {
     Q_OBJECT
 public:
     LadderDocument(OutputPanes& panes, Ui& ui);
+    ~LadderDocument() override;
 
     CVelmoraDoc& Ladder() { return ladder; }
+    // The editing history, one for the document and shared by all its windows.
+    UnDoList& Undo() { return *undo; }
 
     QWidget* CreateView() override;
 
@@ -31,6 +35,7 @@ private:
     void ConnectCommands();
 
     CVelmoraDoc& ladder;
+    std::unique_ptr<UnDoList> undo;
     std::vector<QPointer<CVelmoraView>> views;
 };
 

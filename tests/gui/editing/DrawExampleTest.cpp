@@ -11,6 +11,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CVelmoraApp.h"
 #include "shell/CommandTable.h"
+#include "shell/LadderDocument.h"
 #include "shell/ShellDocument.h"
 #include "shell/view/CVelmoraView.h"
 #include "shell/view/ViewEditing.h"
@@ -30,23 +31,6 @@ const std::filesystem::path ExampleFile =
     std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() /
     "examples" / "spindle.plf";
 
-class NewLadder : public ShellDocument {
-public:
-    NewLadder(OutputPanes& panes, Ui& ui) : ladder(panes, ui) {
-        ladder.program.InsertRows(0, 1, ui);
-    }
-    bool IsModified() const override { return false; }
-    bool SaveToFile(const QString&) override { return true; }
-    QWidget* CreateView() override {
-        auto* view = new CVelmoraView(ladder, ladder.Panes());
-        new ViewEditing(*view, undo, SharedLadderClipboard(), {});
-        return view;
-    }
-
-    CVelmoraDoc ladder;
-    UnDoList undo;
-};
-
 class DrawExample : public GuiTest {
 protected:
     void SetUp() override {
@@ -56,7 +40,8 @@ protected:
             QStringLiteral("velmora-draw-test-%1").arg(QCoreApplication::applicationPid()));
         ASSERT_TRUE(velmora->InitInstance({}));
         velmora->SetDocumentFactory([this](const QString*) {
-            auto document = std::make_unique<NewLadder>(Frame().Panes(), ui);
+            auto document = std::make_unique<LadderDocument>(Frame().Panes(), ui);
+            document->Ladder().OnNewDocument();
             made = document.get();
             return document;
         });
@@ -70,7 +55,7 @@ protected:
     void TearDown() override { velmora.reset(); }
 
     CMainFrame& Frame() { return *velmora->MainFrame(); }
-    CVelmoraDoc& Doc() { return made->ladder; }
+    CVelmoraDoc& Doc() { return made->Ladder(); }
 
     void Key(Qt::Key key) { QTest::keyClick(view, key); }
     void Command(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -120,7 +105,7 @@ protected:
     FakeUi ui;
     MemoryProfile profile;
     std::unique_ptr<CVelmoraApp> velmora;
-    NewLadder* made = nullptr;
+    LadderDocument* made = nullptr;
     CVelmoraView* view = nullptr;
 };
 
@@ -237,10 +222,8 @@ TEST_F(DrawExample, SameCodeAsTheShippedFile) {
     ASSERT_TRUE(ReadLadder(bytes, ExampleFile.filename().string(), shipped.program,
                            shipped.oldProgram, shipped.info, *shipped.symbolComments,
                            shipped.compiler, panes, ui));
-    // The shipped file writes box parameters as "1" and "R0020" where the editor stores "0001"
-    // and "R020"; the controller reads the same numbers, so the code is the same.
     EXPECT_EQ(Code(Doc()), Code(shipped));
-    EXPECT_EQ(Doc().compiler.lines.size(), shipped.compiler.lines.size());
+    EXPECT_EQ(Doc().compiler.lines, shipped.compiler.lines);
 }
 
 } // namespace

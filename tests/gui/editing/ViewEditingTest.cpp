@@ -11,6 +11,7 @@
 #include "shell/CVelmoraApp.h"
 #include "shell/CommandTable.h"
 #include "shell/ConvertCommand.h"
+#include "shell/LadderDocument.h"
 #include "shell/ShellDocument.h"
 #include "shell/dialogs/FieldEdit.h"
 #include "shell/dialogs/FindDlg.h"
@@ -32,29 +33,6 @@
 namespace velmora::testing {
 namespace {
 
-// A ladder document as the shell holds it: the document, its one undo history and a window
-// with the editing commands.
-class EditedLadder : public ShellDocument {
-public:
-    EditedLadder(OutputPanes& panes, Ui& ui) : ladder(panes, ui) {
-        ladder.program.InsertRows(0, 1, ui);
-        commands.Connect(Cmd::Convert, [this] {
-            RunConvertCommand(ladder.compiler, ladder.converted, ladder.Panes());
-        });
-    }
-    bool IsModified() const override { return modified; }
-    bool SaveToFile(const QString&) override { return true; }
-    QWidget* CreateView() override {
-        auto* view = new CVelmoraView(ladder, ladder.Panes());
-        new ViewEditing(*view, undo, SharedLadderClipboard(), [this] { modified = true; });
-        return view;
-    }
-
-    CVelmoraDoc ladder;
-    UnDoList undo;
-    bool modified = false;
-};
-
 class ViewEditingTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -64,7 +42,8 @@ protected:
             QStringLiteral("velmora-edit-test-%1").arg(QCoreApplication::applicationPid()));
         ASSERT_TRUE(velmora->InitInstance({}));
         velmora->SetDocumentFactory([this](const QString*) {
-            auto document = std::make_unique<EditedLadder>(Frame().Panes(), ui);
+            auto document = std::make_unique<LadderDocument>(Frame().Panes(), ui);
+            document->Ladder().OnNewDocument();
             made = document.get();
             return document;
         });
@@ -79,7 +58,7 @@ protected:
     void TearDown() override { velmora.reset(); }
 
     CMainFrame& Frame() { return *velmora->MainFrame(); }
-    CVelmoraDoc& Doc() { return made->ladder; }
+    CVelmoraDoc& Doc() { return made->Ladder(); }
     LadderCell& Cell(int column, int row) { return Doc().program.Row(row)[column]; }
 
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -108,7 +87,7 @@ protected:
     FakeUi ui;
     MemoryProfile profile;
     std::unique_ptr<CVelmoraApp> velmora;
-    EditedLadder* made = nullptr;
+    LadderDocument* made = nullptr;
     CVelmoraView* view = nullptr;
 };
 
@@ -156,7 +135,7 @@ TEST_F(ViewEditingTest, DrawConvertAndUndoByKeyboard) {
         list.end());
     EXPECT_EQ(list.rfind("RD X000.0\r\nOR X000.1\r\nWRT Y000.0\r\nRD X000.2\r\nTMR", 0), 0u)
         << list;
-    EXPECT_TRUE(made->modified);
+    EXPECT_TRUE(made->Ladder().IsModified());
 
     QAction* undo = Frame().Action(Cmd::EditUndo);
     int undone = 0;

@@ -1,13 +1,13 @@
 #include "shell/dialogs/ItemSetDlg.h"
 
+#include "shell/dialogs/DialogLayout.h"
+
 #include "model/ElementCatalogue.h"
 #include "shell/dialogs/FieldEdit.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -94,17 +94,7 @@ ItemSetDlg::ItemSetDlg(Ui& ui, QWidget* parent)
     row->addWidget(address, 1);
     address->setMinimumWidth(120);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确 认"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole);
-    buttons->setCenterButtons(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutWithButtons(*this, group, QStringLiteral("确 认"), QStringLiteral("取 消"));
 }
 
 QString ItemSetDlg::CaptionFor(std::uint16_t code) {

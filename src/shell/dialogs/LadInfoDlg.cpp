@@ -1,11 +1,10 @@
 #include "shell/dialogs/LadInfoDlg.h"
 
+#include "shell/dialogs/DialogLayout.h"
 #include "shell/dialogs/FieldEdit.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -25,17 +24,7 @@ LadInfoDlg::LadInfoDlg(Ui& ui, QWidget* parent)
         edit->setMinimumWidth(220);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    buttons->setCenterButtons(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutWithButtons(*this, group, QStringLiteral("OK"), QStringLiteral("Cancel"));
 }
 
 void LadInfoDlg::Load(const LadInfoData& data) {

@@ -1,10 +1,9 @@
 #include "shell/dialogs/NoteDlg.h"
 
+#include "shell/dialogs/DialogLayout.h"
 #include "shell/dialogs/FieldEdit.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -18,17 +17,7 @@ NoteDlg::NoteDlg(Ui& ui, QWidget* parent)
     inner->addWidget(comment);
     comment->setMinimumWidth(240);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确 认"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole);
-    buttons->setCenterButtons(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutWithButtons(*this, group, QStringLiteral("确 认"), QStringLiteral("取 消"));
 }
 
 void NoteDlg::Load(const NoteData& data) {

@@ -1,8 +1,7 @@
 #include "shell/dialogs/ItemSetDlg.h"
 
-#include "shell/dialogs/DialogLayout.h"
-
 #include "model/ElementCatalogue.h"
+#include "shell/dialogs/DialogLayout.h"
 #include "shell/dialogs/FieldEdit.h"
 
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #include "document/CVelmoraDoc.h"
 #include "document/LadderFile.h"
 #include "editor/UnDoList.h"
-#include "gui/GuiTest.h"
+#include "gui/editing/LadderWindowTest.h"
 #include "model/ElementCatalogue.h"
 #include "platform/AtomicFile.h"
 #include "platform/Profile.h"
@@ -31,32 +31,8 @@ const std::filesystem::path ExampleFile =
     std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().parent_path() /
     "examples" / "spindle.plf";
 
-class DrawExample : public GuiTest {
+class DrawExample : public LadderWindowTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        velmora = std::make_unique<CVelmoraApp>(ui, profile);
-        velmora->SetChannelName(
-            QStringLiteral("velmora-draw-test-%1").arg(QCoreApplication::applicationPid()));
-        ASSERT_TRUE(velmora->InitInstance({}));
-        velmora->SetDocumentFactory([this](const QString*) {
-            auto document = std::make_unique<LadderDocument>(Frame().Panes(), ui);
-            document->Ladder().OnNewDocument();
-            made = document.get();
-            return document;
-        });
-        Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-        ASSERT_TRUE(velmora->NewDocument());
-        view = qobject_cast<CVelmoraView*>(Frame().MdiArea()->activeSubWindow()->widget());
-        ASSERT_NE(view, nullptr);
-        view->setFocus();
-    }
-    void TearDown() override { velmora.reset(); }
-
-    CMainFrame& Frame() { return *velmora->MainFrame(); }
-    CVelmoraDoc& Doc() { return made->Ladder(); }
-
     void Key(Qt::Key key) { QTest::keyClick(view, key); }
     void Command(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(&Frame(), key, modifiers);
@@ -101,12 +77,6 @@ protected:
         ui.func.Add(answer);
         Command(Qt::Key_A);
     }
-
-    FakeUi ui;
-    MemoryProfile profile;
-    std::unique_ptr<CVelmoraApp> velmora;
-    LadderDocument* made = nullptr;
-    CVelmoraView* view = nullptr;
 };
 
 std::string Code(CVelmoraDoc& document) {

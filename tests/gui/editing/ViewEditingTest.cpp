@@ -2,7 +2,7 @@
 #include "document/CVelmoraDoc.h"
 #include "editor/LadderClipboard.h"
 #include "editor/UnDoList.h"
-#include "gui/GuiTest.h"
+#include "gui/editing/LadderWindowTest.h"
 #include "model/ElementCatalogue.h"
 #include "platform/Gbk.h"
 #include "platform/Profile.h"
@@ -33,32 +33,13 @@
 namespace velmora::testing {
 namespace {
 
-class ViewEditingTest : public GuiTest {
+class ViewEditingTest : public LadderWindowTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        velmora = std::make_unique<CVelmoraApp>(ui, profile);
-        velmora->SetChannelName(
-            QStringLiteral("velmora-edit-test-%1").arg(QCoreApplication::applicationPid()));
-        ASSERT_TRUE(velmora->InitInstance({}));
-        velmora->SetDocumentFactory([this](const QString*) {
-            auto document = std::make_unique<LadderDocument>(Frame().Panes(), ui);
-            document->Ladder().OnNewDocument();
-            made = document.get();
-            return document;
-        });
-        Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-        ASSERT_TRUE(velmora->NewDocument());
-        view = qobject_cast<CVelmoraView*>(Frame().MdiArea()->activeSubWindow()->widget());
-        ASSERT_NE(view, nullptr);
+        LadderWindowTest::SetUp();
         view->SetResolution(100);
-        view->setFocus();
     }
-    void TearDown() override { velmora.reset(); }
 
-    CMainFrame& Frame() { return *velmora->MainFrame(); }
-    CVelmoraDoc& Doc() { return made->Ladder(); }
     LadderCell& Cell(int column, int row) { return Doc().program.Row(row)[column]; }
 
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -83,12 +64,6 @@ protected:
     void CursorTo(int column, int row) {
         Doc().selection.anchor = Doc().selection.cursor = {column, row};
     }
-
-    FakeUi ui;
-    MemoryProfile profile;
-    std::unique_ptr<CVelmoraApp> velmora;
-    LadderDocument* made = nullptr;
-    CVelmoraView* view = nullptr;
 };
 
 TEST_F(ViewEditingTest, DrawConvertAndUndoByKeyboard) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/Gbk.h"
 #include "platform/OutputPanes.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -23,7 +26,13 @@ void RunConvertCommand(Compiler& compiler, std::uint8_t& converted, OutputPanes&
     }
     converted = 1;
     panes.AppendOutputLine("Convert succeed!");
-    panes.ShowInstructionList(compiler.lines);
+    // Lines carry the ladder's GBK operand bytes; the panes show UTF-8.
+    std::vector<std::string> shown;
+    shown.reserve(compiler.lines.size());
+    for (const std::string& line : compiler.lines) {
+        shown.push_back(GbkToUtf8(line));
+    }
+    panes.ShowInstructionList(shown);
 }
 
 } // namespace velmora

@@ -29,7 +29,9 @@ TEST(ConvertCommand, SuccessShowsTheListingWithoutRowSuffixes) {
     ScriptedCompiler compiler;
     compiler.run = [](ScriptedCompiler& c) {
         EXPECT_EQ(c.errorCount, 0) << "the error list is emptied first";
-        c.lines = {"RD        X000.0     1", "WRT       Y000.0     1"};
+        // A GBK operand (a file may carry one) is shown as text, not as raw bytes.
+        c.lines = {"RD        X000.0     1", "WRT       Y000.0     1",
+                   "SET       \xd6\xf7     2"};
     };
     OutputPanes panes;
     panes.AppendOutputLine("old");
@@ -38,7 +40,8 @@ TEST(ConvertCommand, SuccessShowsTheListingWithoutRowSuffixes) {
     EXPECT_EQ(converted, 1);
     EXPECT_EQ(panes.Output().text, "Converting...\r\nConvert succeed!\r\n");
     EXPECT_TRUE(panes.InstructionList().visible);
-    EXPECT_EQ(panes.InstructionList().text, "RD        X000.0\r\nWRT       Y000.0\r\n\r\n");
+    EXPECT_EQ(panes.InstructionList().text,
+              "RD        X000.0\r\nWRT       Y000.0\r\nSET       主\r\n\r\n");
 }
 
 TEST(ConvertCommand, AFailureWritesOnlyTheLastErrorAndKeepsTheEarlierListing) {

@@ -40,9 +40,9 @@ std::optional<ParsedArguments> ParseArguments(std::string_view command,
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const auto spec = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionSpec& o) { return o.name == name; });
-        if (spec == options.end()) {
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&](const OptionSpec& o) { return o.name == name; });
+        if (option == options.end()) {
             UsageError(command, "unknown option '" + name + "'");
             return std::nullopt;
         }
@@ -51,7 +51,7 @@ std::optional<ParsedArguments> ParseArguments(std::string_view command,
             return std::nullopt;
         }
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (equals != std::string::npos) {
                 value = argument.substr(equals + 1);
             } else if (i + 1 < arguments.size()) {

@@ -10,5 +10,10 @@ namespace velmora::cli {
 int RunList(std::span<const std::string> arguments);
 int RunConvert(std::span<const std::string> arguments);
 int RunCheck(std::span<const std::string> arguments);
+// The document's file commands, run through the document's own handlers.
+int RunExportOld(std::span<const std::string> arguments);
+int RunComments(std::span<const std::string> arguments);
+int RunInfo(std::span<const std::string> arguments);
+int RunSave(std::span<const std::string> arguments);
 
 } // namespace velmora::cli

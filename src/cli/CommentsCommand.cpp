@@ -1,6 +1,7 @@
-#include "cli/DocumentCommands.h"
+#include "cli/Commands.h"
 #include "cli/DocumentSession.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -20,23 +21,24 @@ constexpr const char* Help =
 
 } // namespace
 
-int RunComments(int argc, char** argv) {
+// --import may be given many times, so this command reads its own options.
+int RunComments(std::span<const std::string> arguments) {
     std::vector<std::string> imports;
     std::vector<std::string> files;
     bool options = true;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (options && IsHelp(argument)) {
-            std::fputs(Help, stdout);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (options && (argument == "--help" || argument == "-h")) {
+            PrintOut(Help);
             return ExitSuccess;
         }
         if (options && argument == "--") {
             options = false;
         } else if (options && argument == "--import") {
-            if (i + 1 >= argc) {
+            if (i + 1 >= arguments.size()) {
                 return UsageError("comments", "--import needs a file");
             }
-            imports.emplace_back(argv[++i]);
+            imports.push_back(arguments[++i]);
         } else if (options && argument.starts_with("--import=")) {
             imports.push_back(argument.substr(9));
         } else if (options && argument.size() > 1 && argument[0] == '-') {

@@ -52,24 +52,4 @@ bool DocumentSession::Convert() {
 
 void DocumentSession::Error(std::string_view text) { ui.MessageBox(std::string(text)); }
 
-Arguments ParseArguments(int argc, char** argv) {
-    Arguments result;
-    bool options = true;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (options && argument == "--") {
-            options = false;
-        } else if (options && IsHelp(argument)) {
-            result.help = true;
-        } else if (options && argument.size() > 1 && argument[0] == '-') {
-            result.error = "unknown option '" + std::string(argument) + "'";
-        } else {
-            result.files.emplace_back(argument);
-        }
-    }
-    return result;
-}
-
-bool IsHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
-
 } // namespace velmora::cli

@@ -47,16 +47,4 @@ public:
     std::unique_ptr<CVelmoraDoc> doc;
 };
 
-// The arguments after the command name that are not options. Help is asked for when one of them
-// is --help; any other option is an error. "--" makes the rest plain arguments.
-struct Arguments {
-    bool help = false;
-    std::vector<std::string> files;
-    std::string error; // empty when the arguments were understood
-};
-Arguments ParseArguments(int argc, char** argv);
-
-// Whether an argument asks for help.
-bool IsHelp(std::string_view argument);
-
 } // namespace velmora::cli

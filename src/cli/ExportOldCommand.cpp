@@ -1,6 +1,7 @@
-#include "cli/DocumentCommands.h"
+#include "cli/Commands.h"
 #include "cli/DocumentSession.h"
 
+#include <array>
 #include <cstdio>
 
 namespace velmora::cli {
@@ -19,23 +20,21 @@ constexpr const char* Help =
 
 } // namespace
 
-int RunExportOld(int argc, char** argv) {
-    const Arguments arguments = ParseArguments(argc, argv);
-    if (arguments.help) {
-        std::fputs(Help, stdout);
+int RunExportOld(std::span<const std::string> arguments) {
+    constexpr std::array<std::string_view, 2> operands{"LADDER", "OUT.grp"};
+    const auto parsed = ParseArguments("export-old", arguments, {}, operands);
+    if (!parsed) {
+        return ExitTrouble;
+    }
+    if (parsed->help) {
+        PrintOut(Help);
         return ExitSuccess;
     }
-    if (!arguments.error.empty()) {
-        return UsageError("export-old", arguments.error);
-    }
-    if (arguments.files.size() != 2) {
-        return UsageError("export-old", "expects a ladder file and an output file");
-    }
     DocumentSession document;
-    if (!document.Open(arguments.files[0]) || !document.Convert()) {
+    if (!document.Open(parsed->operands[0]) || !document.Convert()) {
         return ExitConversionFailed;
     }
-    document.ui.chosenPaths.push_back(arguments.files[1]);
+    document.ui.chosenPaths.push_back(parsed->operands[1]);
     return document.doc->OnSaveOldLadderFile() ? ExitSuccess : ExitConversionFailed;
 }
 

@@ -1,7 +1,8 @@
-#include "cli/DocumentCommands.h"
+#include "cli/Commands.h"
 #include "cli/DocumentSession.h"
 #include "platform/Gbk.h"
 
+#include <array>
 #include <cstdio>
 
 namespace velmora::cli {
@@ -25,20 +26,18 @@ void PrintField(const char* name, const char* field, std::size_t width) {
 
 } // namespace
 
-int RunInfo(int argc, char** argv) {
-    const Arguments arguments = ParseArguments(argc, argv);
-    if (arguments.help) {
-        std::fputs(Help, stdout);
+int RunInfo(std::span<const std::string> arguments) {
+    constexpr std::array<std::string_view, 1> operands{"LADDER"};
+    const auto parsed = ParseArguments("info", arguments, {}, operands);
+    if (!parsed) {
+        return ExitTrouble;
+    }
+    if (parsed->help) {
+        PrintOut(Help);
         return ExitSuccess;
     }
-    if (!arguments.error.empty()) {
-        return UsageError("info", arguments.error);
-    }
-    if (arguments.files.size() != 1) {
-        return UsageError("info", "expects one ladder file");
-    }
     DocumentSession document;
-    if (!document.Open(arguments.files[0])) {
+    if (!document.Open(parsed->operands[0])) {
         return ExitConversionFailed;
     }
     const CVelmoraDoc& doc = *document.doc;

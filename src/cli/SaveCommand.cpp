@@ -1,6 +1,7 @@
-#include "cli/DocumentCommands.h"
+#include "cli/Commands.h"
 #include "cli/DocumentSession.h"
 
+#include <array>
 #include <cstdio>
 
 namespace velmora::cli {
@@ -20,29 +21,28 @@ constexpr const char* Help =
 
 } // namespace
 
-int RunSave(int argc, char** argv) {
-    const Arguments arguments = ParseArguments(argc, argv);
-    if (arguments.help) {
-        std::fputs(Help, stdout);
+int RunSave(std::span<const std::string> arguments) {
+    constexpr std::array<std::string_view, 2> operands{"LADDER", "OUT"};
+    const auto parsed = ParseArguments("save", arguments, {}, operands);
+    if (!parsed) {
+        return ExitTrouble;
+    }
+    if (parsed->help) {
+        PrintOut(Help);
         return ExitSuccess;
     }
-    if (!arguments.error.empty()) {
-        return UsageError("save", arguments.error);
-    }
-    if (arguments.files.size() != 2) {
-        return UsageError("save", "expects a ladder file and an output file");
-    }
+    const std::vector<std::string>& files = parsed->operands;
     DocumentSession document;
-    if (!document.Open(arguments.files[0])) {
+    if (!document.Open(files[0])) {
         return ExitConversionFailed;
     }
-    document.ui.context = arguments.files[1];
-    if (!document.doc->DoSave(arguments.files[1])) {
+    document.ui.context = files[1];
+    if (!document.doc->DoSave(files[1])) {
         return ExitConversionFailed;
     }
     const LadderCompiler& compiler = document.doc->compiler;
     if (compiler.errorCount > 0) {
-        std::fprintf(stderr, "velmora-cli: %s: warning: %s\n", arguments.files[0].c_str(),
+        std::fprintf(stderr, "velmora-cli: %s: warning: %s\n", files[0].c_str(),
                      compiler.ReportLine().c_str());
     }
     return ExitSuccess;

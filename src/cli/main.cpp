@@ -1,6 +1,5 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "cli/DocumentCommands.h"
 
 #include <algorithm>
 #include <array>
@@ -15,34 +14,19 @@ namespace {
 
 using namespace velmora::cli;
 
-// The document commands take their arguments the way main does, their own name first.
-int WithArgv(const char* name, int (*run)(int, char**), std::span<const std::string> arguments) {
-    std::vector<std::string> words{name};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    return run(static_cast<int>(words.size()), argv.data());
-}
-
-int ExportOld(std::span<const std::string> a) { return WithArgv("export-old", RunExportOld, a); }
-int Comments(std::span<const std::string> a) { return WithArgv("comments", RunComments, a); }
-int Info(std::span<const std::string> a) { return WithArgv("info", RunInfo, a); }
-int Save(std::span<const std::string> a) { return WithArgv("save", RunSave, a); }
-
 // Every command of the tool. Add a command with a line here and a file of its own.
 constexpr std::array Commands{
     Command{"list", "LADDER", "print the instruction list of a ladder", RunList},
     Command{"convert", "LADDER [--il FILE] [--bin FILE]",
             "convert a ladder and write its instruction list and binary code file", RunConvert},
     Command{"check", "LADDER", "convert a ladder and report the result, writing nothing", RunCheck},
-    Command{"export-old", "LADDER OUT.grp", "write the ladder in the old file layout", ExportOld},
+    Command{"export-old", "LADDER OUT.grp", "write the ladder in the old file layout",
+            RunExportOld},
     Command{"comments", "export [--import FILE]... OUT.txt",
-            "import symbol-comment files in order, then write the export file", Comments},
-    Command{"info", "LADDER", "print the ladder information and header words", Info},
-    Command{"save", "LADDER OUT", "save the ladder as the editor saves it, converting first", Save},
+            "import symbol-comment files in order, then write the export file", RunComments},
+    Command{"info", "LADDER", "print the ladder information and header words", RunInfo},
+    Command{"save", "LADDER OUT", "save the ladder as the editor saves it, converting first",
+            RunSave},
 };
 
 std::string Usage() {

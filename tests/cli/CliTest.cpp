@@ -5,6 +5,7 @@
 #include "model/LadderInfo.h"
 #include "platform/AtomicFile.h"
 #include "platform/OutputPanes.h"
+#include "support/HexBytes.h"
 #include "support/LadderPicture.h"
 #include "tools/LargeLadder.h"
 
@@ -26,20 +27,6 @@ namespace velmora::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Bytes written as "FF FE 00": pairs of hex digits, blanks ignored.
-std::string Hex(std::string_view text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        bytes += static_cast<char>(std::stoi(std::string(text.substr(i, 2)), nullptr, 16));
-        i += 2;
-    }
-    return bytes;
-}
 
 struct Result {
     int status = -1;

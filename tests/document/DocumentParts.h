@@ -8,6 +8,7 @@
 #include "platform/Gbk.h"
 #include "platform/OutputPanes.h"
 #include "support/FakeUi.h"
+#include "support/HexBytes.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -46,19 +47,5 @@ struct DocumentParts {
 
     const std::string& Output() const { return panes.Output().text; }
 };
-
-// Bytes written as "FF FF 00 ...": pairs of hex digits separated by blanks.
-inline std::string Hex(std::string_view text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        bytes += static_cast<char>(std::stoi(std::string(text.substr(i, 2)), nullptr, 16));
-        i += 2;
-    }
-    return bytes;
-}
 
 } // namespace velmora::testing
